@@ -1,0 +1,31 @@
+#pragma once
+
+#include "composer/userinterface.h"
+
+#include <QPointer>
+
+class QWidget;
+
+// The desktop side of the commands: message boxes, the file dialog, the
+// clipboard and the secondary windows.
+class DesktopInterface : public UserInterface {
+public:
+    explicit DesktopInterface(QWidget *mainWindow) : m_mainWindow(mainWindow) {}
+
+    qint16 ask(const QString &title, const QString &text) override;
+    void tell(const QString &title, const QString &text, Icon icon) override;
+    QString chooseFileToOpen(const QString &filter, const QString &initialName) override;
+    QString chooseFileToSave(const QString &filter, const QString &initialName) override;
+    void putOnClipboard(const QString &text) override;
+    void showPreview(const QString &path) override;
+    void showHelp(const QString &text) override;
+    void quit() override;
+
+    // Set once the program is ending, so that the main window's close check
+    // does not ask a second time.
+    bool isQuitting() const { return m_quitting; }
+
+private:
+    QWidget *m_mainWindow;
+    bool m_quitting = false;
+};

@@ -1,0 +1,13 @@
+#include "appearance.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    applyAppearance(app);
+    MainWindow window(QCoreApplication::applicationDirPath());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,141 @@
+#include "mainform.h"
+
+#include "choicetable.h"
+#include "paymentmethods.h"
+#include "styles/colourtables.h"
+
+const QString MainForm::programTitle = QStringLiteral("ルミタ");
+
+static constexpr Rgb panelGrey{224, 224, 224};
+
+MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *parent)
+    : QObject(parent),
+      Combo4("Combo4", titleSizes.items),
+      Combo1("Combo1", colourTables::frame.items),
+      Combo5("Combo5", colourTables::text.items),
+      Combo2("Combo2", colourTables::headCell.items),
+      Combo3("Combo3", colourTables::bodyCell.items),
+      Combo6("Combo6", colourTables::headText.items),
+      Combo7("Combo7", colourTables::bodyText.items),
+      m_ui(ui),
+      m_programFolder(programFolder)
+{
+    // The window as designed, before start-up changes it.
+    for (CheckBox *box : {&Check20, &Check5, &Check2, &Check3, &Check7, &Check6, &Check9, &Check4,
+                          &Check8, &Check12, &Check13})
+        box->setBackground(panelGrey);
+    Check5.setValue(1);
+    Check1.setValue(1);
+    Check1.setBackground({192, 255, 255});
+    Check11.setBackground({255, 192, 192});
+    for (TextBox *box : {&Text1, &Text2, &Text3})
+        box->setBackground(white);
+    Text4.setBackground({192, 192, 192});
+    Label5_0.setText("タイトル");
+    Label5_2.setText("シハライ");
+    Label5_3.setText("セツメイ");
+    Label5_4.setText("ソノタ");
+
+    Text1.setHandler([this] { onTextChanged(fragments::Section::Title); });
+    Text2.setHandler([this] { onTextChanged(fragments::Section::Description); });
+    Text3.setHandler([this] { onTextChanged(fragments::Section::Other); });
+    for (int method = 0; method < paymentMethodCount; ++method)
+        (this->*paymentMethods[method].box).setHandler([this, method] { onPaymentClicked(method); });
+    Check12.setHandler([this] { onCheck12Clicked(); });
+    Check13.setHandler([this] { onCheck13Clicked(); });
+    Combo4.setHandler([this] { onCombo4Picked(); });
+    Check1.setHandler([this] { onCheck1Clicked(); });
+    Check11.setHandler([this] { onCheck11Clicked(); });
+    Combo1.setHandler([this] { onFrameColourPicked(); });
+    Combo5.setHandler([this] { onTextColourPicked(); });
+    Combo2.setHandler([this] { onCustomColourPicked(0); });
+    Combo3.setHandler([this] { onCustomColourPicked(1); });
+    Combo6.setHandler([this] { onCustomColourPicked(2); });
+    Combo7.setHandler([this] { onCustomColourPicked(3); });
+}
+
+void MainForm::startUp()
+{
+    EditorState &s = state;
+    s.frameColour = "#3366cc";
+    s.textColour = QStringLiteral("#000000");
+    s.appFolder = m_programFolder.endsWith('/') ? m_programFolder : m_programFolder + '/';
+    // The memo list positions start at 0 and the file dialog's filter and
+    // overwrite question are fixed: both live with the file commands.
+    s.tableWidth = "550";
+    s.omitOther = 0;
+    s.omitPayment = 0;
+    s.titleSize = "3";
+    s.layoutMode = 1;
+    for (TextBox *box : {&Text1, &Text2, &Text3})
+        box->setPointSize(12);
+    Label5_0.setPointSize(9);
+    Label5_0.setText("【タイトル】");
+    Label5_2.setPointSize(9);
+    Label5_2.setText("【支払方法】");
+    Label5_3.setPointSize(9);
+    Label5_3.setText("【説明本文】");
+    Label5_4.setPointSize(11);
+    Label5_4.setText("【その他】");
+    for (ComboBox *list : {&Combo2, &Combo3, &Combo6, &Combo7})
+        list->setEnabled(false);
+    s.headCellColour = "#3366cc ";
+    s.bodyCellColour = "#C0C0C0 ";
+    s.headTextColour = "#ffffff ";
+    s.bodyTextColour = "#000000 ";
+    Check11.setBackground(panelGrey);
+    Image2.load(s.appFolder + "kime2.jpg");
+    s.listingOpen = "<center><body>";
+    s.listingClose = "</table></center></body>";
+    s.titleLabel = "■商品名■";
+    s.paymentFootnote = "</font></center><center><font color=#000000 size=2>"
+                        "［上記のお支払方法がご利用頂けます。］</font></center>";
+    s.descriptionLabel = "■商品説明■";
+    s.otherLabel = "■その他■";
+    // The ticked bank transfer box starts with a wording of its own, which
+    // stays until the box is clicked.
+    s.paymentLineBankTransfer = " ○銀行振り込み ";
+    rebuildPaymentText();
+    s.paymentFragment = fragments::standardPayment(s, fragments::paymentHeadingWithKana);
+    s.syuturyoku = fragments::joinAll(s);
+    s.editedFlag = 0;
+}
+
+void MainForm::refreshListing()
+{
+    state.syuturyoku = fragments::joinListing(state);
+    Text4.setText(state.syuturyoku);
+    Text4.setCursorPosition(Text4.text().length());
+}
+
+static QString withBreakTags(QString text) { return text.replace('\n', QStringLiteral("<br>")); }
+
+void MainForm::onTextChanged(fragments::Section section)
+{
+    EditorState &s = state;
+    s.editedFlag = 1;
+    switch (section) {
+    case fragments::Section::Title:
+        s.titleText = Text1.text();
+        break;
+    case fragments::Section::Description:
+        s.descriptionText = withBreakTags(Text2.text());
+        break;
+    case fragments::Section::Other:
+        s.otherText = withBreakTags(Text3.text());
+        break;
+    }
+    if (s.layoutMode == 1)
+        fragments::buildStandardSection(s, section);
+    else
+        rebuildAllByLayout();
+    refreshListing();
+}
+
+void MainForm::rebuildAllByLayout()
+{
+    if (state.layoutMode == 2)
+        fragments::buildLayoutSet(state, fragments::customPieces());
+    else if (state.layoutMode == 3)
+        fragments::buildLayoutSet(state, fragments::piecesOf(state));
+}

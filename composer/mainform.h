@@ -1,0 +1,68 @@
+#pragma once
+
+#include "controls.h"
+#include "editorstate.h"
+#include "fragments.h"
+
+class UserInterface;
+
+// The main window's behaviour: the editor state, the models of its controls
+// and every handler and command. The window layer only mirrors the controls.
+class MainForm : public QObject {
+    Q_OBJECT
+public:
+    MainForm(UserInterface &ui, const QString &programFolder, QObject *parent = nullptr);
+
+    // The window's load: fills the editor state and joins the first listing,
+    // without showing it.
+    void startUp();
+    void refreshListing();
+
+    // Commands of the buttons and menus.
+    void preview();
+    void paste();
+    void newMemo();
+    void openMemo();
+    void saveMemo();
+    void showHelp();
+    static QString helpText();
+    void exitProgram();
+    // A request to close the main window; false refuses it.
+    bool confirmClose();
+
+    EditorState state;
+
+    TextBox Text1{"Text1"}, Text2{"Text2"}, Text3{"Text3"}, Text4{"Text4"};
+    // The nine payment methods, in listing order.
+    CheckBox Check20{"Check20"}, Check5{"Check5"}, Check2{"Check2"}, Check3{"Check3"},
+        Check7{"Check7"}, Check6{"Check6"}, Check9{"Check9"}, Check4{"Check4"}, Check8{"Check8"};
+    CheckBox Check12{"Check12"}, Check13{"Check13"};  // omit payment, omit other notes
+    CheckBox Check1{"Check1"}, Check11{"Check11"};    // standard frame, custom frame
+    ComboBox Combo4;                                  // title size
+    ComboBox Combo1, Combo5, Combo2, Combo3, Combo6, Combo7;  // colours
+    Picture Image1{"Image1"}, Image2{"Image2"};
+    // Section captions on the yellow blocks; start-up sets their texts and sizes.
+    TextBox Label5_0{"Label5(0)"}, Label5_2{"Label5(2)"}, Label5_3{"Label5(3)"},
+        Label5_4{"Label5(4)"};
+
+    static const QString programTitle;  // "ルミタ", the title of plain messages
+
+private:
+    void onTextChanged(fragments::Section section);
+    void onPaymentClicked(int method);
+    void onCheck12Clicked();
+    void onCheck13Clicked();
+    void onCombo4Picked();
+    void onCheck1Clicked();
+    void onCheck11Clicked();
+    void onFrameColourPicked();
+    void onTextColourPicked();
+    void onCustomColourPicked(int list);
+
+    void rebuildPaymentText();
+    // Layouts 2 and 3 rebuild all seven fragments on most changes.
+    void rebuildAllByLayout();
+
+    UserInterface &m_ui;
+    QString m_programFolder;
+};

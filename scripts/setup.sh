@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (only those missing), then
+# configures and builds into build/. Sourced by run.sh and test.sh.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-dev
+          xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
+          clang libclang-rt-14-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The browser engine refuses its sandbox as root.
+[ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
+
+build=${RUMITA_BUILD_DIR:-$root/build}
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${RUMITA_BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
+cmake --build "$build"

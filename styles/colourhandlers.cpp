@@ -1,0 +1,57 @@
+// Handlers of the six colour lists.
+#include "colourtables.h"
+#include "composer/mainform.h"
+
+void MainForm::onFrameColourPicked()
+{
+    Text1.setFocus();
+    state.editedFlag = 1;
+    if (auto code = colourTables::frame.valueAt(Combo1.index())) {
+        EditorState &s = state;
+        s.frameColour = *code;
+        // The heading rows in this list's own spelling: the title's white
+        // unquoted and the payment heading with its kana.
+        s.titleHeadFragment = fragments::standardTitleHead(s, fragments::plainWhite);
+        s.paymentFragment = fragments::standardPayment(s, fragments::paymentHeadingWithKana);
+        s.descriptionHeadFragment = fragments::standardHead(s, s.descriptionLabel);
+        s.otherHeadFragment = fragments::standardHead(s, s.otherLabel);
+    }
+    refreshListing();
+}
+
+void MainForm::onTextColourPicked()
+{
+    Text1.setFocus();
+    state.editedFlag = 1;
+    EditorState &s = state;
+    if (auto code = colourTables::text.valueAt(Combo5.index()))
+        s.textColour = *code;
+    s.titleBodyFragment = fragments::standardTitleBody(s);
+    s.paymentFragment = fragments::standardPayment(s);
+    s.descriptionBodyFragment = fragments::standardBody(s, s.descriptionText);
+    s.otherBodyFragment = fragments::standardBody(s, s.otherText);
+    refreshListing();
+}
+
+void MainForm::onCustomColourPicked(int list)
+{
+    struct CustomList {
+        ComboBox MainForm::*box;
+        const ChoiceTable &table;
+        QString EditorState::*value;
+    };
+    static const CustomList lists[] = {
+        {&MainForm::Combo2, colourTables::headCell, &EditorState::headCellColour},
+        {&MainForm::Combo3, colourTables::bodyCell, &EditorState::bodyCellColour},
+        {&MainForm::Combo6, colourTables::headText, &EditorState::headTextColour},
+        {&MainForm::Combo7, colourTables::bodyText, &EditorState::bodyTextColour},
+    };
+    const CustomList &l = lists[list];
+    Text1.setFocus();
+    state.editedFlag = 1;
+    if (auto code = l.table.valueAt((this->*l.box).index()))
+        state.*l.value = *code;
+    // Under the standard frame the colour waits for the next switch.
+    rebuildAllByLayout();
+    refreshListing();
+}

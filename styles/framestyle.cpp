@@ -1,0 +1,58 @@
+// The switch between the standard and the custom frame. Each switch sets the
+// other box, which runs the other switch to its end in the middle of this
+// one; this one then carries on and overwrites the layout, the window state
+// and the fragments with its own.
+#include "composer/mainform.h"
+
+static constexpr Rgb lightGrey{224, 224, 224};
+static constexpr Rgb lightCyan{192, 255, 255};
+static constexpr Rgb lightPink{255, 192, 192};
+
+void MainForm::onCheck1Clicked()
+{
+    EditorState &s = state;
+    s.editedFlag = 1;
+    s.layoutMode = 0;
+    if (Check1.value() == 1) {
+        Check11.setValue(0);
+        Check11.setBackground(lightGrey);
+        Check1.setBackground(lightCyan);
+        for (ComboBox *list : {&Combo2, &Combo3, &Combo6, &Combo7})
+            list->setEnabled(false);
+        Combo1.setEnabled(true);
+        Combo5.setEnabled(true);
+        Image1.load(s.appFolder + "hime.jpg");
+        Image2.load(s.appFolder + "kime2.jpg");
+        fragments::buildStandardSet(s);
+        s.layoutMode = 1;
+    } else {
+        Check11.setValue(1);
+        s.layoutMode = 2;
+    }
+    refreshListing();
+    Text1.setFocus();
+}
+
+void MainForm::onCheck11Clicked()
+{
+    EditorState &s = state;
+    s.editedFlag = 1;
+    if (Check11.value() == 1) {
+        Combo1.setEnabled(false);
+        Combo5.setEnabled(false);
+        Check1.setValue(0);
+        for (ComboBox *list : {&Combo2, &Combo3, &Combo6, &Combo7})
+            list->setEnabled(true);
+        Check11.setBackground(lightPink);
+        Check1.setBackground(lightGrey);
+        Image1.load(s.appFolder + "hime2.jpg");
+        Image2.load(s.appFolder + "kime.jpg");
+        s.layoutMode = 2;
+        fragments::buildLayoutSet(s, fragments::customPiecesOfSwitch());
+    } else {
+        Check1.setValue(1);
+        s.layoutMode = 1;
+    }
+    refreshListing();
+    Text1.setFocus();
+}
