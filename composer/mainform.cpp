@@ -20,6 +20,14 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
       m_ui(ui),
       m_programFolder(programFolder)
 {
+    // As children the controls can be found by name, as the window's are.
+    for (Control *control : std::initializer_list<Control *>{
+             &Text1, &Text2, &Text3, &Text4, &Check20, &Check5, &Check2, &Check3, &Check7, &Check6,
+             &Check9, &Check4, &Check8, &Check12, &Check13, &Check1, &Check11, &Combo4, &Combo1,
+             &Combo5, &Combo2, &Combo3, &Combo6, &Combo7, &Image1, &Image2, &Label5_0, &Label5_2,
+             &Label5_3, &Label5_4})
+        control->setParent(this);
+
     // The window as designed, before start-up changes it.
     for (CheckBox *box : {&Check20, &Check5, &Check2, &Check3, &Check7, &Check6, &Check9, &Check4,
                           &Check8, &Check12, &Check13})
