@@ -1,5 +1,6 @@
 #include "cp932.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -38,44 +39,57 @@ static std::optional<QByteArray> encodeExactly(QStringView text)
     return bytes;
 }
 
-// Calls back for each code point (a surrogate pair counts as one) with whether
-// the code page can hold it.
-template <typename Visit>
-static void forEachCodePoint(const QString &text, Visit visit)
+static bool isOneCodePoint(QStringView text)
 {
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length =
-            (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-                ? 2
-                : 1;
-        const QStringView point = QStringView(text).mid(i, length);
-        visit(point, encodeExactly(point));
-        i += length;
+    return text.size() == 1 ||
+           (text.size() == 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate());
+}
+
+// Calls back, in order, with runs of the text the code page holds (and their
+// bytes) and with single code points it cannot hold (and no bytes). Halving a
+// failing run finds the few bad characters of a long text with a handful of
+// conversions instead of one per character.
+template <typename Visit>
+static void forEachRun(QStringView text, Visit &visit)
+{
+    if (text.isEmpty())
+        return;
+    if (auto bytes = encodeExactly(text)) {
+        visit(text, bytes);
+        return;
     }
+    if (isOneCodePoint(text)) {
+        visit(text, std::optional<QByteArray>());
+        return;
+    }
+    qsizetype middle = text.size() / 2;
+    if (text.at(middle).isLowSurrogate() && text.at(middle - 1).isHighSurrogate())
+        middle += middle > 1 ? -1 : 1;  // never split a surrogate pair
+    forEachRun(text.first(middle), visit);
+    forEachRun(text.sliced(middle), visit);
 }
 
 QByteArray encode(const QString &text)
 {
-    const QString mapped = inCodePageForms(text);
-    if (auto bytes = encodeExactly(mapped))
-        return *bytes;
     QByteArray out;
-    forEachCodePoint(mapped, [&out](QStringView, const std::optional<QByteArray> &bytes) {
+    auto append = [&out](QStringView, const std::optional<QByteArray> &bytes) {
         out += bytes ? *bytes : QByteArray("?");
-    });
+    };
+    forEachRun(inCodePageForms(text), append);
     return out;
 }
 
 QString unrepresentable(const QString &text)
 {
-    const QString mapped = inCodePageForms(text);
-    if (encodeExactly(mapped))
-        return {};
     QString found;
-    forEachCodePoint(mapped, [&found](QStringView point, const std::optional<QByteArray> &bytes) {
-        if (!bytes && !found.contains(point))
+    QSet<QString> seen;
+    auto collect = [&](QStringView point, const std::optional<QByteArray> &bytes) {
+        if (!bytes && !seen.contains(point.toString())) {
+            seen.insert(point.toString());
             found += point;
-    });
+        }
+    };
+    forEachRun(inCodePageForms(text), collect);
     return found;
 }
 

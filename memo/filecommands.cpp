@@ -1,6 +1,210 @@
 // New, Open and Save of memo files.
 #include "composer/mainform.h"
+#include "composer/userinterface.h"
+#include "cp932.h"
+#include "diskfile.h"
+#include "memofile.h"
+#include "styles/colourtables.h"
 
-void MainForm::newMemo() {}
-void MainForm::openMemo() {}
-void MainForm::saveMemo() {}
+#include <array>
+
+// The file dialog's one file type and the name it starts with.
+static const QString fileFilter = QStringLiteral("ルミタファイル (*.qip)");
+static const QString initialName = QStringLiteral("*.qip");
+
+// Far beyond any listing typed by hand; a wrong pick must not fill memory.
+static constexpr qint64 largestMemoFile = 64 * 1024 * 1024;
+
+// The unrepresentable characters named in Save's question; the rest are counted.
+static constexpr int namedCharactersAtMost = 10;
+
+// The boxes and lists a memo file stores, in file order.
+static const std::array<CheckBox MainForm::*, MemoRecord::checkCount> memoBoxes{
+    &MainForm::Check20, &MainForm::Check5, &MainForm::Check2,  &MainForm::Check3,
+    &MainForm::Check7,  &MainForm::Check6, &MainForm::Check9,  &MainForm::Check4,
+    &MainForm::Check8,  &MainForm::Check12, &MainForm::Check13};
+static const std::array<ComboBox MainForm::*, MemoRecord::colourListCount> memoColourLists{
+    &MainForm::Combo1, &MainForm::Combo5, &MainForm::Combo2,
+    &MainForm::Combo3, &MainForm::Combo6, &MainForm::Combo7};
+
+void MainForm::newMemo()
+{
+    EditorState &s = state;
+    s.confirmAnswer =
+        m_ui.ask(QStringLiteral("新規作成"),
+                 QStringLiteral("現在のデーターは失われます！\r\n  新規作成しますか？"));
+    if (s.confirmAnswer != UserInterface::yes)
+        return;
+    for (TextBox *box : {&Text1, &Text2, &Text3})
+        box->setText({});
+    for (ComboBox *list : {&Combo1, &Combo5, &Combo2, &Combo3, &Combo4, &Combo6, &Combo7})
+        list->select(0);
+    for (CheckBox *box : {&Check2, &Check20, &Check3, &Check4, &Check6, &Check7, &Check8, &Check9,
+                          &Check12, &Check13})
+        box->setValue(0);
+    Check5.setValue(1);
+    Check1.setValue(1);
+    // The first colours of the lists, also when a list already showed its
+    // first item and so ran no handler.
+    s.frameColour = colourTables::frame.values.first();
+    s.textColour = colourTables::text.values.first();
+    fragments::buildStandardSet(s);
+    s.syuturyoku = fragments::joinAll(s);
+    // The empty listing is in place for preview and paste, but the source
+    // box stays empty until the next change.
+    Text4.setText({});
+    s.openAnswer = UserInterface::yes;
+    s.editedFlag = 0;
+}
+
+// Puts a read record into the window; every control change runs its handler,
+// which re-derives payment lines, flags, size and colours.
+static void applyMemo(MainForm &form, const MemoRecord &record)
+{
+    EditorState &s = form.state;
+    for (int n = 1; n <= EditorState::layoutPieceCount; ++n)
+        s.layoutPiece(n) = record.pieces[n - 1];
+    form.Text1.setText(record.title);
+    form.Text2.setText(record.description);
+    form.Text3.setText(record.other);
+    for (int i = 0; i < MemoRecord::checkCount; ++i)
+        (form.*memoBoxes[i]).setValue(record.checks[i]);
+    form.Combo4.select(record.titleSize);
+    s.layoutMode = record.layoutMode;
+    for (int i = 0; i < MemoRecord::colourListCount; ++i)
+        (form.*memoColourLists[i]).select(record.colours[i]);
+    // Ticking a frame box switches the window only when it was unticked; the
+    // fragments are built here either way.
+    switch (s.layoutMode) {
+    case 1:
+        form.Check1.setValue(1);
+        fragments::buildStandardSet(s);
+        break;
+    case 2:
+        form.Check11.setValue(1);
+        fragments::buildLayoutSet(s, fragments::customPiecesOfSwitch());
+        break;
+    case 3:
+        // The window shows the custom frame while the listing uses the file's pieces.
+        form.Check11.setValue(1);
+        fragments::buildLayoutSet(s, fragments::piecesOf(s));
+        s.layoutMode = 3;
+        break;
+    }
+    form.refreshListing();
+    form.Text1.setFocus();
+}
+
+void MainForm::openMemo()
+{
+    EditorState &s = state;
+    if (s.editedFlag == 1)
+        s.openAnswer = m_ui.ask(QStringLiteral("読み込み"),
+                                QStringLiteral("読み込みをすると現在のデーターは失われます？"));
+    if (s.openAnswer == UserInterface::no)
+        return;
+    const QString path = m_ui.chooseFileToOpen(fileFilter, initialName);
+    if (path.isEmpty())
+        return;
+
+    // The whole file is read and checked before anything changes, so a bad
+    // file leaves the window, the pieces and the path as they were.
+    auto cannotRead = [&](const QString &reason) {
+        m_ui.tell(programTitle,
+                  QStringLiteral("ファイル「%1」を読み込めませんでした。\r\n%2").arg(path, reason),
+                  UserInterface::Icon::Warning);
+    };
+    const auto bytes = diskfile::load(path, largestMemoFile);
+    if (const QString *reason = std::get_if<QString>(&bytes)) {
+        cannotRead(*reason);
+        return;
+    }
+    const auto record = memofile::read(std::get<QByteArray>(bytes));
+    if (const auto *error = std::get_if<memofile::ReadError>(&record)) {
+        cannotRead(memofile::explain(*error));
+        return;
+    }
+    s.memoFilePath = path;
+    applyMemo(*this, std::get<MemoRecord>(record));
+}
+
+static MemoRecord memoOf(const MainForm &form)
+{
+    MemoRecord record;
+    record.title = form.Text1.text();
+    record.description = form.Text2.text();
+    record.other = form.Text3.text();
+    for (int i = 0; i < MemoRecord::checkCount; ++i)
+        record.checks[i] = (form.*memoBoxes[i]).value();
+    // A list without a selection shows its first item and is stored as such.
+    auto indexOf = [](const ComboBox &list) { return qint16(qMax(list.index(), 0)); };
+    record.titleSize = indexOf(form.Combo4);
+    record.layoutMode = form.state.layoutMode;
+    for (int i = 0; i < MemoRecord::colourListCount; ++i)
+        record.colours[i] = indexOf(form.*memoColourLists[i]);
+    for (int n = 1; n <= EditorState::layoutPieceCount; ++n)
+        record.pieces[n - 1] = form.state.layoutPiece(n);
+    return record;
+}
+
+// The characters as the user sees them, each with its code point, so that
+// invisible ones can be found too.
+static QString nameCharacters(const QString &characters)
+{
+    QStringList names;
+    int count = 0;
+    for (qsizetype i = 0; i < characters.size(); ++count) {
+        const bool pair = characters.at(i).isHighSurrogate() && i + 1 < characters.size() &&
+                          characters.at(i + 1).isLowSurrogate();
+        const char32_t point =
+            pair ? QChar::surrogateToUcs4(characters.at(i), characters.at(i + 1))
+                 : characters.at(i).unicode();
+        if (count < namedCharactersAtMost)
+            names << QStringLiteral("「%1」(U+%2)")
+                         .arg(characters.mid(i, pair ? 2 : 1),
+                              QString::number(point, 16).toUpper().rightJustified(4, u'0'));
+        i += pair ? 2 : 1;
+    }
+    QString text = names.join(QStringLiteral("　"));
+    if (count > namedCharactersAtMost)
+        text += QStringLiteral("　ほか %1 文字").arg(count - namedCharactersAtMost);
+    return text;
+}
+
+void MainForm::saveMemo()
+{
+    // Refused or asked before the file dialog, so that a choice of file is
+    // never wasted. A marker inside a text would shift every later field.
+    const std::pair<const TextBox *, const char16_t *> boxes[] = {
+        {&Text1, u"タイトル"}, {&Text2, u"説明本文"}, {&Text3, u"その他"}};
+    for (const auto &[box, name] : boxes) {
+        if (box->text().contains(memofile::marker)) {
+            m_ui.tell(programTitle,
+                      QStringLiteral("「%1」に「%2」という文字列があるため、保存できません。\r\n"
+                                     "この文字列を消すか書き換えてから保存してください。")
+                          .arg(QString::fromUtf16(name), memofile::marker),
+                      UserInterface::Icon::Warning);
+            return;
+        }
+    }
+    const QString text = memofile::text(memoOf(*this));
+    const QString missing = cp932::unrepresentable(text);
+    if (!missing.isEmpty() &&
+        m_ui.ask(programTitle,
+                 QStringLiteral("次の文字はルミタファイルに保存できません。\r\n%1\r\n"
+                                "これらを「?」に置き換えて保存しますか？")
+                     .arg(nameCharacters(missing))) != UserInterface::yes)
+        return;
+
+    const QString path = m_ui.chooseFileToSave(fileFilter, initialName);
+    if (path.isEmpty())
+        return;
+    const QString failure = diskfile::save(path, cp932::encode(text));
+    if (!failure.isEmpty()) {
+        m_ui.tell(programTitle,
+                  QStringLiteral("ファイル「%1」を保存できませんでした。\r\n%2").arg(path, failure),
+                  UserInterface::Icon::Warning);
+        return;
+    }
+    state.memoFilePath = path;
+}

@@ -12,6 +12,7 @@ public:
     QStringList fileNames;      // next file dialog results, cancel when empty
     QStringList questions;      // "title|text" of each question asked
     QStringList messages;       // "title|text" of each message shown
+    QStringList fileDialogs;    // "open|filter|initial name" or "save|..." of each file dialog
     QString clipboard;
     int clipboardClears = 0;
     QStringList previews;
@@ -27,8 +28,16 @@ public:
     {
         messages << title + '|' + text;
     }
-    QString chooseFileToOpen(const QString &, const QString &) override { return nextFile(); }
-    QString chooseFileToSave(const QString &, const QString &) override { return nextFile(); }
+    QString chooseFileToOpen(const QString &filter, const QString &initialName) override
+    {
+        fileDialogs << "open|" + filter + '|' + initialName;
+        return nextFile();
+    }
+    QString chooseFileToSave(const QString &filter, const QString &initialName) override
+    {
+        fileDialogs << "save|" + filter + '|' + initialName;
+        return nextFile();
+    }
     void putOnClipboard(const QString &text) override
     {
         ++clipboardClears;
