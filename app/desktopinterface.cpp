@@ -1,9 +1,19 @@
 #include "desktopinterface.h"
 
+#include "helpwindow.h"
+#include "previewwindow.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
+
+DesktopInterface::~DesktopInterface()
+{
+    delete m_preview;
+    delete m_help;
+}
 
 qint16 DesktopInterface::ask(const QString &title, const QString &text)
 {
@@ -51,9 +61,49 @@ void DesktopInterface::putOnClipboard(const QString &text)
     clipboard->setText(text);
 }
 
-void DesktopInterface::showPreview(const QString &) {}
+// A window opens to the right of the main window where the screen has room,
+// so that the two do not cover each other; elsewhere the desktop places it.
+static void placeBeside(QWidget *window, const QWidget *mainWindow)
+{
+    const QRect main = mainWindow->frameGeometry();
+    const QSize frame = window->size() + main.size() - mainWindow->size();
+    const QRect wanted(QPoint(main.right() + 1, main.top()), frame);
+    if (mainWindow->screen()->availableGeometry().contains(wanted))
+        window->move(wanted.topLeft());
+}
 
-void DesktopInterface::showHelp(const QString &) {}
+// Shows a secondary window without blocking, in front if it was open.
+static void bringUp(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void DesktopInterface::showPreview(const QString &path)
+{
+    if (!m_preview) {
+        m_preview = new PreviewWindow;
+        placeBeside(m_preview, m_mainWindow);
+    }
+    m_preview->showFile(path);
+    bringUp(m_preview);
+}
+
+void DesktopInterface::showHelp(const QString &text)
+{
+    if (!m_help)
+        m_help = new HelpWindow;
+    m_help->setText(text);
+    bringUp(m_help);
+}
+
+void DesktopInterface::closeSecondaryWindows()
+{
+    for (QWidget *window : {static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_help)})
+        if (window)
+            window->close();
+}
 
 void DesktopInterface::quit()
 {

@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+class HelpWindow;
+class PreviewWindow;
 class QWidget;
 
 // The desktop side of the commands: message boxes, the file dialog, the
@@ -11,6 +13,7 @@ class QWidget;
 class DesktopInterface : public UserInterface {
 public:
     explicit DesktopInterface(QWidget *mainWindow) : m_mainWindow(mainWindow) {}
+    ~DesktopInterface() override;
 
     qint16 ask(const QString &title, const QString &text) override;
     void tell(const QString &title, const QString &text, Icon icon) override;
@@ -25,7 +28,12 @@ public:
     // does not ask a second time.
     bool isQuitting() const { return m_quitting; }
 
+    // The preview and help windows go when the main window goes.
+    void closeSecondaryWindows();
+
 private:
     QWidget *m_mainWindow;
+    QPointer<PreviewWindow> m_preview;
+    QPointer<HelpWindow> m_help;
     bool m_quitting = false;
 };

@@ -257,8 +257,10 @@ void MainWindow::setTabOrder()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_desktop->isQuitting() || m_form->confirmClose())
+    if (m_desktop->isQuitting() || m_form->confirmClose()) {
         event->accept();
-    else
+        m_desktop->closeSecondaryWindows();
+    } else {
         event->ignore();
+    }
 }

@@ -1,0 +1,80 @@
+#include "previewscheme.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPointer>
+#include <QSet>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
+
+namespace previewScheme {
+
+static const QByteArray schemeName = QByteArrayLiteral("rumita-preview");
+
+void registerScheme()
+{
+    QWebEngineUrlScheme scheme(schemeName);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    // Neither local, since the engine keeps local pages from remote pictures,
+    // nor secure, since it upgrades or blocks plain-http pictures there: an
+    // ordinary web page, which may not read local files.
+    scheme.setFlags({});
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+namespace {
+
+class FileHandler : public QWebEngineUrlSchemeHandler {
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+
+    QSet<QString> served;
+
+    void requestStarted(QWebEngineUrlRequestJob *job) override
+    {
+        const QString path = job->requestUrl().path(QUrl::FullyDecoded);
+        QFile file(path);
+        if (!served.contains(path) || !file.open(QIODevice::ReadOnly)) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        // The whole file at once: prev.html is rewritten by the next preview,
+        // which may come while the engine still reads this one.
+        auto *body = new QBuffer(job);
+        body->setData(file.readAll());
+        job->reply(QByteArrayLiteral("text/html; charset=Shift_JIS"), body);
+    }
+};
+
+}  // namespace
+
+// Installed on the first preview: the engine starts with the first page, and
+// start-up stays light without it.
+static FileHandler *installedHandler()
+{
+    static QPointer<FileHandler> handler;
+    if (!handler) {
+        QWebEngineProfile *profile = QWebEngineProfile::defaultProfile();
+        handler = new FileHandler(profile);
+        profile->installUrlSchemeHandler(schemeName, handler);
+    }
+    return handler;
+}
+
+QUrl serve(const QString &path)
+{
+    installedHandler()->served.insert(path);
+    QUrl url;
+    url.setScheme(QString::fromLatin1(schemeName));
+    url.setPath(path);
+    return url;
+}
+
+bool names(const QUrl &url, const QString &path)
+{
+    return url.scheme() == QLatin1String(schemeName) && url.path(QUrl::FullyDecoded) == path;
+}
+
+}  // namespace previewScheme
