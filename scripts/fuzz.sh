@@ -10,6 +10,6 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD
 cmake --build "$build" --target fuzz_memoread
 corpus="$build/corpus"
 mkdir -p "$corpus"
-cp "$root"/tests/data/memo/* "$corpus"/
+cp "$root"/tests/data/memo/*.qip "$corpus"/
 "$build/fuzz_memoread" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=65536 \
   -rss_limit_mb=4096 -timeout=10 -print_final_stats=1 "$corpus"
