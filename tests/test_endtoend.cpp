@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -151,6 +152,7 @@ void EndToEndTest::sellersRoad()
     QTest::mouseClick(w("Command2"), Qt::LeftButton);
     QTRY_VERIFY(dialogs.done());
     QCOMPARE(QApplication::clipboard()->text(), expected.s.syuturyoku);
+    QCOMPARE(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
     QCOMPARE(dialogs.answered.last(),
              "ルミタ|※貼り付け状態になりました!\r\n\r\nオークションの説明欄へ右クリック＞貼り付けしてください。");
     window.desktop().closeSecondaryWindows();
