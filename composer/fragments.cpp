@@ -1,13 +1,18 @@
 #include "fragments.h"
 
+#include <QStringBuilder>
+
 #include <initializer_list>
 
+// The fragments are joined with QStringBuilder's '%', which sizes the result
+// once and copies each part once: the description rides through here at every
+// keystroke, and a chain of '+' would copy it again at every step.
 namespace fragments {
 
 QString standardHead(const EditorState &s, const QString &label, const QString &white)
 {
-    return "<table border=1><tr><td width=" + s.tableWidth + " bgcolor=" + s.frameColour +
-           "><font color=" + white + " size=2>" + label + "</font></td></tr>";
+    return "<table border=1><tr><td width=" % s.tableWidth % " bgcolor=" % s.frameColour %
+           "><font color=" % white % " size=2>" % label % "</font></td></tr>";
 }
 
 QString standardTitleHead(const EditorState &s, const QString &white)
@@ -17,15 +22,15 @@ QString standardTitleHead(const EditorState &s, const QString &white)
 
 QString standardTitleBody(const EditorState &s)
 {
-    return "<tr><td width=" + s.tableWidth + " bgColor=\"#ffffff\"><font color=" +
-           s.textColour.toString() + " size=" + s.titleSize + ">" + s.titleText +
+    return "<tr><td width=" % s.tableWidth % " bgColor=\"#ffffff\"><font color=" %
+           s.textColour.toString() % " size=" % s.titleSize % ">" % s.titleText %
            "</font></Tr></td>";
 }
 
 static QString standardBodyRow(const EditorState &s, const QString &fontAttributes,
                                const QString &text)
 {
-    return "<tr><td width=" + s.tableWidth + " ><font color=" + fontAttributes + ">" + text +
+    return "<tr><td width=" % s.tableWidth % " ><font color=" % fontAttributes % ">" % text %
            "</font></Tr></td><br>";
 }
 
@@ -37,7 +42,7 @@ QString standardBody(const EditorState &s, const QString &text)
 QString standardPayment(const EditorState &s, const QString &heading)
 {
     // The payment lines are always blue, whatever text colour is chosen.
-    return standardHead(s, heading) +
+    return standardHead(s, heading) %
            standardBodyRow(s, QStringLiteral("#0000ff size=2"), s.paymentText);
 }
 
@@ -116,10 +121,14 @@ Pieces piecesOf(const EditorState &s)
 // pieces[first] + values[0] + pieces[first + 1] + ... + pieces[first + values.size()]
 static QString interleave(const Pieces &pieces, int first, std::initializer_list<QString> values)
 {
+    // Sized once: in the custom frame every keystroke rebuilds all seven.
+    qsizetype size = pieces[first - 1].size();
+    for (int n = first; const QString &value : values)
+        size += value.size() + pieces[n++].size();
     QString out = pieces[first - 1];
-    int n = first;
-    for (const QString &value : values)
-        out += value + pieces[n++];
+    out.reserve(size);
+    for (int n = first; const QString &value : values)
+        out.append(value).append(pieces[n++]);
     return out;
 }
 
@@ -144,20 +153,19 @@ void buildLayoutSet(EditorState &s, const Pieces &p)
 
 QString joinListing(const EditorState &s)
 {
-    QString out = s.listingOpen + s.titleHeadFragment + s.titleBodyFragment;
-    if (s.omitPayment != 1)
-        out += s.paymentFragment;
-    out += s.descriptionHeadFragment + s.descriptionBodyFragment;
-    if (s.omitOther != 1)
-        out += s.otherHeadFragment + s.otherBodyFragment;
-    return out + s.listingClose;
+    static const QString omitted;
+    const bool payment = s.omitPayment != 1, other = s.omitOther != 1;
+    return s.listingOpen % s.titleHeadFragment % s.titleBodyFragment %
+           (payment ? s.paymentFragment : omitted) % s.descriptionHeadFragment %
+           s.descriptionBodyFragment % (other ? s.otherHeadFragment : omitted) %
+           (other ? s.otherBodyFragment : omitted) % s.listingClose;
 }
 
 QString joinAll(const EditorState &s)
 {
-    return s.listingOpen + s.titleHeadFragment + s.titleBodyFragment + s.paymentFragment +
-           s.descriptionHeadFragment + s.descriptionBodyFragment + s.otherHeadFragment +
-           s.otherBodyFragment + s.listingClose;
+    return s.listingOpen % s.titleHeadFragment % s.titleBodyFragment % s.paymentFragment %
+           s.descriptionHeadFragment % s.descriptionBodyFragment % s.otherHeadFragment %
+           s.otherBodyFragment % s.listingClose;
 }
 
 }  // namespace fragments

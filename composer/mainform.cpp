@@ -4,6 +4,10 @@
 #include "paymentmethods.h"
 #include "styles/colourtables.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 const QString MainForm::programTitle = QStringLiteral("ルミタ");
 
 static constexpr Rgb panelGrey{224, 224, 224};
@@ -116,7 +120,27 @@ void MainForm::refreshListing()
     Text4.setCursorPosition(Text4.text().length());
 }
 
-static QString withBreakTags(QString text) { return text.replace('\n', QStringLiteral("<br>")); }
+// One scan for the line breaks and one allocation: this runs over the whole
+// text at every keystroke, where QString::replace walks it character by
+// character and grows its result step by step.
+static QString withBreakTags(const QString &text)
+{
+    constexpr QStringView tag = u"<br>";
+    const QStringView view(text);
+    QVarLengthArray<qsizetype, 256> breaks;
+    for (qsizetype at = view.indexOf(u'\n'); at >= 0; at = view.indexOf(u'\n', at + 1))
+        breaks.append(at);
+    QString out(text.size() + breaks.size() * (tag.size() - 1), Qt::Uninitialized);
+    QChar *to = out.data();
+    qsizetype from = 0;
+    for (qsizetype at : breaks) {
+        to = std::copy(view.begin() + from, view.begin() + at, to);
+        to = std::copy(tag.begin(), tag.end(), to);
+        from = at + 1;
+    }
+    std::copy(view.begin() + from, view.end(), to);
+    return out;
+}
 
 void MainForm::onTextChanged(fragments::Section section)
 {
