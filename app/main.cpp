@@ -1,12 +1,12 @@
 #include "appearance.h"
 #include "mainwindow.h"
-#include "previewscheme.h"
+#include "previewengine.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    previewScheme::registerScheme();
+    previewEngine::prepare();
     QApplication app(argc, argv);
     applyAppearance(app);
     MainWindow window(QCoreApplication::applicationDirPath());

@@ -10,7 +10,7 @@
 namespace previewScheme {
 
 // The engine accepts new schemes only before the application object exists:
-// main() and the tests call this first.
+// previewEngine::prepare() calls this.
 void registerScheme();
 
 // Lets the engine read the file and gives the URL under which it does. Only

@@ -1,5 +1,6 @@
 #include "previewwindow.h"
 
+#include "previewengine.h"
 #include "previewscheme.h"
 
 #include <QDesktopServices>
@@ -57,6 +58,7 @@ PreviewWindow::PreviewWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowTitle("プレビュー");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(643, 465);
+    previewEngine::start();
     m_browser = new QWebEngineView(this);
     m_browser->setObjectName("WebBrowser1");
     m_browser->setGeometry(0, 0, 641, 465);

@@ -6,7 +6,7 @@
 #include "app/appearance.h"
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
-#include "app/previewscheme.h"
+#include "app/previewengine.h"
 #include "benchtext.h"
 
 #include <QApplication>
@@ -112,7 +112,7 @@ void PreviewBench::cleanupTestCase()
 
 int main(int argc, char *argv[])
 {
-    previewScheme::registerScheme();
+    previewEngine::prepare();
     QApplication app(argc, argv);
     PreviewBench bench;
     return QTest::qExec(&bench, argc, argv);

@@ -5,7 +5,7 @@
 #include "app/appearance.h"
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
-#include "app/previewscheme.h"
+#include "app/previewengine.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,7 +39,7 @@ static QWidget *previewWindow()
 
 int main(int argc, char *argv[])
 {
-    previewScheme::registerScheme();
+    previewEngine::prepare();
     QApplication app(argc, argv);
     applyAppearance(app);
     if (argc != 3) {
