@@ -84,35 +84,35 @@ void MainWindowTest::controlsAtTheirPlaces_data()
     QTest::addColumn<QString>("caption");
     QTest::newRow("Frame1") << "Frame1" << QRect(0, 8, 393, 441) << "";
     QTest::newRow("Frame2") << "Frame2" << QRect(396, 8, 225, 257) << "「枠の選択」";
-    QTest::newRow("Frame3") << "Frame3" << QRect(396, 264, 225, 129) << "[HTMLソース]";
     QTest::newRow("Frame4") << "Frame4" << QRect(396, 392, 225, 57) << "「メニュー」";
     QTest::newRow("Text1") << "Text1" << QRect(88, 16, 297, 25) << "";
     QTest::newRow("Check20") << "Check20" << QRect(88, 48, 73, 17) << "ペイメント";
-    QTest::newRow("Check3") << "Check3" << QRect(168, 48, 105, 17) << "イーバンク決算";
-    QTest::newRow("Check9") << "Check9" << QRect(288, 48, 81, 17) << "スルガ銀行";
     QTest::newRow("Check5") << "Check5" << QRect(88, 64, 73, 25) << "銀行振込";
     QTest::newRow("Check7") << "Check7" << QRect(168, 64, 113, 25) << "JPNETBANK決算";
-    QTest::newRow("Check4") << "Check4" << QRect(288, 64, 73, 25) << "商品代引";
-    QTest::newRow("Check2") << "Check2" << QRect(88, 88, 73, 17) << "郵便振替";
     QTest::newRow("Check6") << "Check6" << QRect(168, 88, 97, 17) << "ＵＦＪ銀行決算";
-    QTest::newRow("Check8") << "Check8" << QRect(288, 88, 73, 17) << "現金書留";
     QTest::newRow("Text2") << "Text2" << QRect(88, 120, 297, 153) << "";
-    QTest::newRow("Text3") << "Text3" << QRect(88, 288, 297, 121) << "";
-    QTest::newRow("Label13") << "Label13" << QRect(24, 418, 73, 17) << "タイトルサイズ";
     QTest::newRow("Combo4") << "Combo4" << QRect(104, 415, 49, 20) << "";
     QTest::newRow("Check12") << "Check12" << QRect(160, 416, 113, 17) << "支払方法［省　略］";
-    QTest::newRow("Check13") << "Check13" << QRect(280, 416, 105, 17) << "その他［省　略］";
     QTest::newRow("Label5(0)") << "Label5(0)" << QRect(19, 23, 57, 13) << "【タイトル】";
-    QTest::newRow("Label5(4)") << "Label5(4)" << QRect(16, 328, 65, 21) << "【その他】";
     QTest::newRow("Check1") << "Check1" << QRect(8, 24, 97, 17) << " 標準枠（6色）";
     QTest::newRow("Image1") << "Image1" << QRect(112, 24, 107, 87) << "";
     QTest::newRow("Combo1") << "Combo1" << QRect(48, 56, 57, 20) << "";
-    QTest::newRow("Label11") << "Label11" << QRect(3, 203, 49, 17) << "(字色左）";
     QTest::newRow("Check11") << "Check11" << QRect(8, 134, 97, 16) << "　カスタム";
     QTest::newRow("Image2") << "Image2" << QRect(112, 144, 107, 87) << "";
-    QTest::newRow("Combo7") << "Combo7" << QRect(48, 224, 57, 20) << "";
     QTest::newRow("Text4") << "Text4" << QRect(8, 16, 209, 105) << "";
     QTest::newRow("Command3") << "Command3" << QRect(8, 16, 97, 33) << "プレビュー";
+    QTest::newRow("Frame3") << "Frame3" << QRect(396, 264, 225, 129) << "[HTMLソース]";
+    QTest::newRow("Check3") << "Check3" << QRect(168, 48, 105, 17) << "イーバンク決算";
+    QTest::newRow("Check9") << "Check9" << QRect(288, 48, 81, 17) << "スルガ銀行";
+    QTest::newRow("Check4") << "Check4" << QRect(288, 64, 73, 25) << "商品代引";
+    QTest::newRow("Check2") << "Check2" << QRect(88, 88, 73, 17) << "郵便振替";
+    QTest::newRow("Check8") << "Check8" << QRect(288, 88, 73, 17) << "現金書留";
+    QTest::newRow("Text3") << "Text3" << QRect(88, 288, 297, 121) << "";
+    QTest::newRow("Label13") << "Label13" << QRect(24, 418, 73, 17) << "タイトルサイズ";
+    QTest::newRow("Check13") << "Check13" << QRect(280, 416, 105, 17) << "その他［省　略］";
+    QTest::newRow("Label5(4)") << "Label5(4)" << QRect(16, 328, 65, 21) << "【その他】";
+    QTest::newRow("Label11") << "Label11" << QRect(3, 203, 49, 17) << "(字色左）";
+    QTest::newRow("Combo7") << "Combo7" << QRect(48, 224, 57, 20) << "";
     QTest::newRow("Command2") << "Command2" << QRect(120, 16, 97, 33) << "オークション貼付状態";
 }
 
@@ -274,8 +274,6 @@ void MainWindowTest::switchSwapsPicturesAndLists()
 
     QTest::mouseClick(widget<QCheckBox>("Check1"), Qt::LeftButton);
     QCOMPARE(image2->pixmap().toImage(), greyedCustom);
-    QCOMPARE(widget<QCheckBox>("Check11")->checkState(), Qt::Unchecked);
-    QVERIFY(!widget("Combo7")->isEnabled() && widget("Combo1")->isEnabled());
 }
 
 void MainWindowTest::missingPictureKeepsPrevious()
