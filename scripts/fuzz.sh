@@ -11,5 +11,13 @@ cmake --build "$build" --target fuzz_memoread
 corpus="$build/corpus"
 mkdir -p "$corpus"
 cp "$root"/tests/data/memo/*.qip "$corpus"/
-"$build/fuzz_memoread" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=65536 \
-  -rss_limit_mb=4096 -timeout=10 -print_final_stats=1 "$corpus"
+# Its progress lines go to a log; the summary, or the report of a failure, is shown.
+log="$build/fuzz.log"
+if "$build/fuzz_memoread" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=65536 \
+  -rss_limit_mb=4096 -timeout=10 -print_final_stats=1 "$corpus" >"$log" 2>&1; then
+  grep -E '^(Done|stat::)' "$log"
+else
+  status=$?
+  tail -n 60 "$log"
+  exit "$status"
+fi
