@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "viewbinding.h"
+#include "widgetcolour.h"
 
 #include <QLabel>
 
@@ -10,10 +11,7 @@ static QLabel *colouredLabel(QWidget *parent, const char *name, const QRect &rec
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(rect);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    label->setPalette(palette);
+    fillBackground(label, colour);
     return label;
 }
 

@@ -2,6 +2,7 @@
 
 #include "desktopinterface.h"
 #include "viewbinding.h"
+#include "widgetcolour.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,12 +30,14 @@ static Widget *place(Widget *widget, const char *name, const QRect &rect)
     return widget;
 }
 
-static void fill(QWidget *widget, const QColor &colour)
+// The widget of a control model: named as the model is, placed, and bound.
+template <typename Model, typename Widget>
+static Widget *bound(Model &model, Widget *widget, const QRect &rect)
 {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
+    widget->setObjectName(model.objectName());
+    widget->setGeometry(rect);
+    viewBinding::bind(model, widget);
+    return widget;
 }
 
 static const QSize clientSize(623, 449);
@@ -51,14 +54,14 @@ MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
     auto *client = new QWidget(this);
     client->setObjectName("client");
     client->setFixedSize(clientSize);
-    fill(client, QColor(192, 192, 192));
+    fillBackground(client, QColor(192, 192, 192));
     setCentralWidget(client);
 
     // The etched line under the menu bar.
     auto *line2 = place(new QFrame(client), "Line2", QRect(0, 0, clientSize.width(), 1));
-    fill(line2, palette().color(QPalette::Dark));
+    fillBackground(line2, palette().color(QPalette::Dark));
     auto *line3 = place(new QFrame(client), "Line3", QRect(0, 1, clientSize.width(), 1));
-    fill(line3, palette().color(QPalette::Light));
+    fillBackground(line3, palette().color(QPalette::Light));
 
     buildInputPanel(client);
     buildFramePanel(client);
@@ -96,7 +99,7 @@ void MainWindow::buildInputPanel(QWidget *client)
 {
     MainForm &f = *m_form;
     auto *panel = place(new QFrame(client), "Frame1", twips(0, 120, 5895, 6615));
-    fill(panel, QColor(224, 224, 224));
+    fillBackground(panel, QColor(224, 224, 224));
 
     // A light-yellow block with a thin black border behind each section caption.
     struct Block {
@@ -117,19 +120,13 @@ void MainWindow::buildInputPanel(QWidget *client)
          twips(240, 4920, 975, 315)},
     };
     for (const Block &b : blocks) {
-        fill(place(new QLabel(panel), b.label, b.rect), QColor(255, 255, 192));
+        fillBackground(place(new QLabel(panel), b.label, b.rect), QColor(255, 255, 192));
         auto *border = place(new QFrame(panel), b.shape, b.rect);
         border->setStyleSheet("border: 1px solid black;");
-        auto *caption = place(new QLabel(panel), b.captionName, b.captionRect);
-        caption->setAlignment(Qt::AlignCenter);
-        caption->setObjectName(QString::fromLatin1(b.captionName));
-        viewBinding::bind(*b.caption, caption);
-        caption->setAutoFillBackground(false);
+        bound(*b.caption, new QLabel(panel), b.captionRect)->setAlignment(Qt::AlignCenter);
     }
 
-    auto *title = place(new QLineEdit(panel), "Text1", twips(1320, 240, 4455, 375));
-    title->setMaxLength(30);
-    viewBinding::bind(f.Text1, title);
+    bound(f.Text1, new QLineEdit(panel), twips(1320, 240, 4455, 375))->setMaxLength(30);
 
     struct Box {
         CheckBox *model;
@@ -149,22 +146,16 @@ void MainWindow::buildInputPanel(QWidget *client)
         {&f.Check12, "支払方法［省　略］", twips(2400, 6240, 1695, 255)},
         {&f.Check13, "その他［省　略］", twips(4200, 6240, 1575, 255)},
     };
-    for (const Box &b : boxes) {
-        auto *box = new QCheckBox(QString::fromUtf8(b.caption), panel);
-        box->setGeometry(b.rect);
-        box->setObjectName(b.model->objectName());
-        viewBinding::bind(*b.model, box);
-    }
+    for (const Box &b : boxes)
+        bound(*b.model, new QCheckBox(QString::fromUtf8(b.caption), panel), b.rect);
 
-    auto *description = place(new QPlainTextEdit(panel), "Text2", twips(1320, 1800, 4455, 2295));
-    viewBinding::bind(f.Text2, description);
-    auto *other = place(new QPlainTextEdit(panel), "Text3", twips(1320, 4320, 4455, 1815));
-    viewBinding::bind(f.Text3, other);
+    auto *description = bound(f.Text2, new QPlainTextEdit(panel), twips(1320, 1800, 4455, 2295));
+    auto *other = bound(f.Text3, new QPlainTextEdit(panel), twips(1320, 4320, 4455, 1815));
     for (QPlainTextEdit *box : {description, other})
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     place(new QLabel("タイトルサイズ", panel), "Label13", twips(360, 6270, 1095, 255));
-    viewBinding::bind(f.Combo4, place(new QComboBox(panel), "Combo4", twips(1560, 6220, 735, 300)));
+    bound(f.Combo4, new QComboBox(panel), twips(1560, 6220, 735, 300));
 }
 
 void MainWindow::buildFramePanel(QWidget *client)
@@ -172,28 +163,17 @@ void MainWindow::buildFramePanel(QWidget *client)
     MainForm &f = *m_form;
     auto *frame = place(new QGroupBox("「枠の選択」", client), "Frame2", twips(5935, 120, 3375, 3855));
 
-    struct Box {
-        CheckBox *model;
-        const char *caption;
-        QRect rect;
-    };
-    for (const Box &b : {Box{&f.Check1, " 標準枠（6色）", twips(120, 360, 1455, 255)},
-                         Box{&f.Check11, "　カスタム", twips(120, 2010, 1455, 240)}}) {
-        auto *box = new QCheckBox(QString::fromUtf8(b.caption), frame);
-        box->setGeometry(b.rect);
-        box->setObjectName(b.model->objectName());
-        viewBinding::bind(*b.model, box);
-    }
+    bound(f.Check1, new QCheckBox(" 標準枠（6色）", frame), twips(120, 360, 1455, 255));
+    bound(f.Check11, new QCheckBox("　カスタム", frame), twips(120, 2010, 1455, 240));
 
-    auto *image1 = place(new QLabel(frame), "Image1", twips(1680, 360, 1605, 1305));
-    image1->setPixmap(QPixmap(":/design-standard.png"));
-    viewBinding::bind(f.Image1, image1);
-    auto *image2 = place(new QLabel(frame), "Image2", twips(1680, 2160, 1605, 1305));
-    image2->setPixmap(QPixmap(":/design-custom.png"));
-    viewBinding::bind(f.Image2, image2);
+    // The design pictures, until the program loads the samples from its folder.
+    bound(f.Image1, new QLabel(frame), twips(1680, 360, 1605, 1305))
+        ->setPixmap(QPixmap(":/design-standard.png"));
+    bound(f.Image2, new QLabel(frame), twips(1680, 2160, 1605, 1305))
+        ->setPixmap(QPixmap(":/design-custom.png"));
 
     auto *line1 = place(new QFrame(frame), "Line1", QRect(8, 128, 208, 1));
-    fill(line1, palette().color(QPalette::Mid));
+    fillBackground(line1, palette().color(QPalette::Mid));
 
     struct List {
         ComboBox *model;
@@ -211,10 +191,7 @@ void MainWindow::buildFramePanel(QWidget *client)
     for (const List &l : lists) {
         auto *label = new QLabel(QString::fromUtf8(l.caption), frame);
         place(label, l.label, l.labelRect)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        auto *list = new QComboBox(frame);
-        list->setGeometry(l.listRect);
-        list->setObjectName(l.model->objectName());
-        viewBinding::bind(*l.model, list);
+        bound(*l.model, new QComboBox(frame), l.listRect);
     }
 }
 
@@ -222,10 +199,9 @@ void MainWindow::buildSourceAndCommands(QWidget *client)
 {
     MainForm &f = *m_form;
     auto *sourceFrame = place(new QGroupBox("[HTMLソース]", client), "Frame3", twips(5935, 3960, 3375, 1935));
-    auto *source = place(new QPlainTextEdit(sourceFrame), "Text4", twips(120, 240, 3135, 1575));
+    auto *source = bound(f.Text4, new QPlainTextEdit(sourceFrame), twips(120, 240, 3135, 1575));
     source->setReadOnly(true);
     source->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    viewBinding::bind(f.Text4, source);
 
     auto *commands = place(new QGroupBox("「メニュー」", client), "Frame4", twips(5935, 5880, 3375, 855));
     auto *preview = place(new QPushButton("プレビュー", commands), "Command3", twips(120, 240, 1455, 495));
