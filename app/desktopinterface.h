@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer/userinterface.h"
+#include "form/userinterface.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer/mainform.h"
+#include "form/mainform.h"
 
 #include <QMainWindow>
 

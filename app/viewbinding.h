@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer/controls.h"
+#include "form/controls.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,8 +1,8 @@
 #include "memofile.h"
 
 #include "composer/choicetable.h"
+#include "composer/colourtables.h"
 #include "cp932.h"
-#include "styles/colourtables.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "composer/mainform.h"
-#include "composer/userinterface.h"
+#include "form/mainform.h"
+#include "form/userinterface.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // The frame style switch and the six colour lists.
 #include "formfixture.h"
-#include "styles/colourtables.h"
+#include "composer/colourtables.h"
 
 #include <QSignalSpy>
 #include <QTest>

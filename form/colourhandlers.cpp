@@ -1,6 +1,6 @@
 // Handlers of the six colour lists.
-#include "colourtables.h"
-#include "composer/mainform.h"
+#include "composer/colourtables.h"
+#include "mainform.h"
 
 void MainForm::onFrameColourPicked()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "composer/editorstate.h"
+#include "composer/fragments.h"
 #include "controls.h"
-#include "editorstate.h"
-#include "fragments.h"
 
 class UserInterface;
 

@@ -1,8 +1,8 @@
 // Preview, paste, help and exit: the commands that hand the listing to the
 // outside world or leave the program. None of them changes the editor state
 // but for the answers it keeps.
-#include "mainform.h"
 #include "memo/cp932.h"
+#include "mainform.h"
 #include "userinterface.h"
 
 #include <QFile>

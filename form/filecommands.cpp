@@ -1,10 +1,10 @@
 // New, Open and Save of memo files.
-#include "composer/mainform.h"
-#include "composer/userinterface.h"
-#include "cp932.h"
-#include "diskfile.h"
-#include "memofile.h"
-#include "styles/colourtables.h"
+#include "composer/colourtables.h"
+#include "memo/cp932.h"
+#include "memo/diskfile.h"
+#include "memo/memofile.h"
+#include "mainform.h"
+#include "userinterface.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // Handlers of the payment boxes, the two omission boxes and the title size.
+#include "composer/choicetable.h"
 #include "mainform.h"
-#include "choicetable.h"
 #include "paymentmethods.h"
 
 void MainForm::rebuildPaymentText()

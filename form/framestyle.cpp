@@ -2,7 +2,7 @@
 // other box, which runs the other switch to its end in the middle of this
 // one; this one then carries on and overwrites the layout, the window state
 // and the fragments with its own.
-#include "composer/mainform.h"
+#include "mainform.h"
 
 static constexpr Rgb lightGrey{224, 224, 224};
 static constexpr Rgb lightCyan{192, 255, 255};

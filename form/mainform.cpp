@@ -1,8 +1,8 @@
 #include "mainform.h"
 
-#include "choicetable.h"
+#include "composer/choicetable.h"
+#include "composer/colourtables.h"
 #include "paymentmethods.h"
-#include "styles/colourtables.h"
 
 #include <QVarLengthArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer/choicetable.h"
+#include "choicetable.h"
 
 // The whole colour vocabulary of the program. The custom frame's codes end in
 // one space, which goes into the HTML with the code.
