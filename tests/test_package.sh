@@ -23,7 +23,9 @@ for needed in libqt6webenginewidgets6 libqt6widgets6 libc6 qt6-qpa-plugins \
     fail "Depends lacks $needed: $depends"
 done
 
-dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
+# The metainfo file is named by the AppStream id, which the build may set.
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort |
+  sed 's|^\(./usr/share/metainfo/\).*\(\.metainfo\.xml\)$|\1ID\2|' >"$work/files"
 diff -u - "$work/files" <<'LIST' || fail "the package's files differ"
 ./usr/bin/rumita
 ./usr/lib/rumita/hime.jpg
@@ -35,7 +37,7 @@ diff -u - "$work/files" <<'LIST' || fail "the package's files differ"
 ./usr/share/icons/hicolor/32x32/apps/rumita.png
 ./usr/share/icons/hicolor/scalable/apps/rumita.svg
 ./usr/share/man/man1/rumita.1.gz
-./usr/share/metainfo/example.rumita.rumita.metainfo.xml
+./usr/share/metainfo/ID.metainfo.xml
 LIST
 
 tree=$work/tree
