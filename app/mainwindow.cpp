@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessiblenames.h"
 #include "desktopinterface.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
     setTabOrder();
 
     m_form->startUp();
+    nameFieldsForScreenReaders(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     findChild<QLineEdit *>("Text1")->setFocus();
 }

@@ -3,26 +3,22 @@
 // but for the answers it keeps.
 #include "memo/cp932.h"
 #include "mainform.h"
+#include "previewfile.h"
 #include "userinterface.h"
-
-#include <QFile>
 
 void MainForm::preview()
 {
     Text1.setFocus();
-    const QString path = state.appFolder + "prev.html";
-    QFile file(path);
-    const QByteArray bytes = cp932::encode(state.syuturyoku + "\r\n");
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
+    const previewFile::Outcome written =
+        previewFile::write(state.appFolder, cp932::encode(state.syuturyoku + "\r\n"));
+    if (!written.error.isEmpty()) {
         m_ui.tell(programTitle,
-                  "プレビュー用のファイルを書き込めませんでした。\r\n" + path + "\r\n" +
-                      file.errorString(),
+                  "プレビュー用のファイルを書き込めませんでした。\r\n" + written.path + "\r\n" +
+                      written.error,
                   UserInterface::Icon::Warning);
         return;
     }
-    file.close();
-    m_ui.showPreview(path);
+    m_ui.showPreview(written.path);
 }
 
 void MainForm::paste()

@@ -6,7 +6,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-dev
           xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

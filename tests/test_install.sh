@@ -27,13 +27,13 @@ grep -qx 'Type=Application' "$desktop" || fail "desktop entry: no Type"
 grep -qx 'Exec=rumita' "$desktop" || fail "desktop entry: Exec is not the launcher"
 grep -qx 'Icon=rumita' "$desktop" || fail "desktop entry: Icon is not rumita"
 grep -qx 'Name=ルミタ' "$desktop" || fail "desktop entry: Name"
-if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
+desktop-file-validate "$desktop"
 [ -s "$prefix/share/icons/hicolor/32x32/apps/rumita.png" ] || fail "no 32x32 icon"
 [ -s "$prefix/share/icons/hicolor/scalable/apps/rumita.svg" ] || fail "no scalable icon"
 [ -z "$(find "$prefix" -name 'test_*' -o -name 'bench_*')" ] || fail "tests or benchmarks installed"
 
 # Started by name through the PATH, from another folder, the launcher must
-# become the real program in its own folder (which is where prev.html goes).
+# become the real program in its own folder (where it reads its pictures).
 cd "$prefix"
 PATH=$prefix/bin:$PATH QT_QPA_PLATFORM=offscreen rumita >/dev/null 2>&1 &
 pid=$!

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Makes the Debian package from the built tree and checks what it holds: its
+# files, its control fields, a menu entry and metainfo the validators accept,
+# and a launcher that leaves the browser engine's sandbox on.
+set -euo pipefail
+build=${1:?usage: test_package.sh BUILD_FOLDER}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >/dev/null
+debs=("$work"/rumita_*_amd64.deb)
+[ -f "${debs[0]}" ] || fail "no rumita_<version>_amd64.deb"
+deb=${debs[0]}
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = rumita ] || fail "Package: $(field Package)"
+[ "$(basename "$deb")" = "rumita_$(field Version)_amd64.deb" ] || fail "file name $(basename "$deb")"
+depends=$(field Depends)
+for needed in libqt6webenginewidgets6 libqt6widgets6 libc6 qt6-qpa-plugins \
+              fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n; do
+  [[ ", $depends," == *", $needed "* || ", $depends," == *", $needed,"* ]] ||
+    fail "Depends lacks $needed: $depends"
+done
+
+# The metainfo file is named by the AppStream id, which the build may set.
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort |
+  sed 's|^\(./usr/share/metainfo/\).*\(\.metainfo\.xml\)$|\1ID\2|' >"$work/files"
+diff -u - "$work/files" <<'LIST' || fail "the package's files differ"
+./usr/bin/rumita
+./usr/lib/rumita/hime.jpg
+./usr/lib/rumita/hime2.jpg
+./usr/lib/rumita/kime.jpg
+./usr/lib/rumita/kime2.jpg
+./usr/lib/rumita/rumita
+./usr/share/applications/rumita.desktop
+./usr/share/icons/hicolor/32x32/apps/rumita.png
+./usr/share/icons/hicolor/scalable/apps/rumita.svg
+./usr/share/man/man1/rumita.1.gz
+./usr/share/metainfo/ID.metainfo.xml
+LIST
+
+tree=$work/tree
+dpkg-deb -x "$deb" "$tree"
+desktop-file-validate "$tree/usr/share/applications/rumita.desktop"
+appstreamcli validate-tree --no-net "$tree" >"$work/appstream" || fail "$(cat "$work/appstream")"
+zcat "$tree/usr/share/man/man1/rumita.1.gz" | grep -qx '.SH NAME' || fail "no manual page"
+! grep -q QTWEBENGINE_DISABLE_SANDBOX "$tree/usr/bin/rumita" || fail "the launcher turns the sandbox off"
+echo "PASS: $(basename "$deb"), Depends: $depends"
