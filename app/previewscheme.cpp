@@ -1,6 +1,7 @@
 #include "previewscheme.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QSet>
@@ -50,22 +51,18 @@ public:
 
 }  // namespace
 
-// Installed on the first preview: the engine starts with the first page, and
-// start-up stays light without it.
-static FileHandler *installedHandler()
+static QPointer<FileHandler> handler;
+
+void install(QWebEngineProfile *profile)
 {
-    static QPointer<FileHandler> handler;
-    if (!handler) {
-        QWebEngineProfile *profile = QWebEngineProfile::defaultProfile();
-        handler = new FileHandler(profile);
-        profile->installUrlSchemeHandler(schemeName, handler);
-    }
-    return handler;
+    if (!handler)
+        handler = new FileHandler(qApp);
+    profile->installUrlSchemeHandler(schemeName, handler);
 }
 
 QUrl serve(const QString &path)
 {
-    installedHandler()->served.insert(path);
+    handler->served.insert(path);
     QUrl url;
     url.setScheme(QString::fromLatin1(schemeName));
     url.setPath(path);
