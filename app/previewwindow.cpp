@@ -51,6 +51,7 @@ public:
         s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+        connect(this, &QWebEnginePage::loadFinished, this, [this] { setVisible(true); });
         connect(this, &QWebEnginePage::newWindowRequested, this,
                 [](QWebEngineNewWindowRequest &request) {
                     if (request.isUserInitiated())
@@ -63,6 +64,9 @@ public:
     {
         listingPath = path;
         loadRequested = true;
+        // Hidden while it loads, the page is laid out once, when shown,
+        // instead of again for every piece of a long listing that arrives.
+        setVisible(false);
         load(previewScheme::serve(path));
     }
 

@@ -8,10 +8,6 @@ SourceView::SourceView(QWidget *parent) : QPlainTextEdit(parent)
     // Nothing to undo in a box the user cannot edit; the history would only
     // grow with every keystroke elsewhere.
     setUndoRedoEnabled(false);
-    // HTML source may break anywhere; looking for a word boundary in a long
-    // token without spaces (a picture in base64) costs a pass over the rest
-    // of the token for every line laid out.
-    setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
 bool SourceView::showText(const QString &text)
