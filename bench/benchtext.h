@@ -61,6 +61,7 @@ inline void addDescriptionRows()
     QTest::addColumn<QString>("description");
     for (qsizetype bytes : benchSizes)
         QTest::newRow(sizeTag(bytes)) << descriptionOfBytes(bytes);
+    QTest::newRow("unbroken 16k") << unbrokenToken(16 * 1024);
     QTest::newRow("unbroken 30k") << unbrokenToken(30'000);
     QTest::newRow("unbroken 100k") << unbrokenToken(100'000);
     QTest::newRow("1M short lines") << shortLines(1'000'000);

@@ -13,11 +13,13 @@ static const QString fileFilter = QStringLiteral("ルミタファイル (*.qip)"
 static const QString initialName = QStringLiteral("*.qip");
 
 // Far beyond any listing typed by hand, and what the window can take: a
-// file within both limits opens in well under a second and types within a
-// frame (docs/performance.md). A text box spends its time per byte and per
-// line, and a file of line breaks alone has a line for every byte.
+// file within these limits opens in well under a second and then types
+// within a frame (docs/performance.md). A text box spends its time per byte,
+// per line, and on the whole of a line at every keystroke in it; a file of
+// line breaks alone has a line for every byte.
 static constexpr qint64 largestMemoFile = 1024 * 1024;
 static constexpr qsizetype mostMemoLines = 20'000;
+static constexpr qsizetype longestMemoLine = 16 * 1024;
 
 // The unrepresentable characters named in Save's question; the rest are counted.
 static constexpr int namedCharactersAtMost = 10;
@@ -99,11 +101,22 @@ static void applyMemo(MainForm &form, const MemoRecord &record)
     form.Text1.setFocus();
 }
 
-// Lines as the text boxes show them, broken at CR LF, a lone CR or a lone
-// LF. No trail byte of a double-byte character is a CR or an LF.
-static qsizetype lineCount(const QByteArray &bytes)
+// The number of lines as the text boxes show them, broken at CR LF, a lone
+// CR or a lone LF, and the longest in bytes. No trail byte of a double-byte
+// character is a CR or an LF.
+static std::pair<qsizetype, qsizetype> linesAndLongest(const QByteArray &bytes)
 {
-    return bytes.count('\n') + bytes.count('\r') - bytes.count("\r\n");
+    qsizetype lines = 1, longest = 0, start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        longest = qMax(longest, i - start);
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+        ++lines;
+    }
+    return {lines, qMax(longest, bytes.size() - start)};
 }
 
 void MainForm::openMemo()
@@ -130,8 +143,12 @@ void MainForm::openMemo()
         cannotRead(*reason);
         return;
     }
-    if (lineCount(std::get<QByteArray>(bytes)) > mostMemoLines) {
-        cannotRead(QStringLiteral("行が多すぎます。開けるのは %1 行までです。").arg(mostMemoLines));
+    const auto [lines, longest] = linesAndLongest(std::get<QByteArray>(bytes));
+    if (lines > mostMemoLines || longest > longestMemoLine) {
+        cannotRead(QStringLiteral("行が多すぎるか長すぎます。開けるのは %1 行まで、"
+                                  "1 行 %2 KB までです。")
+                       .arg(mostMemoLines)
+                       .arg(longestMemoLine >> 10));
         return;
     }
     const auto record = memofile::read(std::get<QByteArray>(bytes));

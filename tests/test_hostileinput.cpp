@@ -105,7 +105,8 @@ void HostileInputTest::fileOverTheLimitRefused_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("limit");
     QTest::newRow("bytes") << QByteArray(1024 * 1024 + 1, ' ') << "1 MB";
-    QTest::newRow("lines") << QByteArray(20'001, '\r') << "20000 行";
+    QTest::newRow("lines") << QByteArray(20'000, '\r') << "20000 行";
+    QTest::newRow("long line") << QByteArray(16 * 1024 + 1, 'A') << "16 KB";
 }
 
 void HostileInputTest::fileOverTheLimitRefused()
