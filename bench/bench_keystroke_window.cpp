@@ -56,19 +56,17 @@ void KeystrokeWindowBench::keystroke()
     QCOMPARE(source->document()->characterCount() > description.size() / 2, true);
 }
 
+// Files at Open's limits (1 MB, 20000 lines, 16 KB in a line); a larger one
+// is refused with a message.
 void KeystrokeWindowBench::open_data()
 {
     QTest::addColumn<QString>("description");
-    // Open's limits are 1 MB, 20000 lines and 16 KB in a line; the larger
-    // rows show what the window did with such files before it refused them.
-    for (qsizetype bytes : {100 << 10, 1 << 20, 2 << 20, 4 << 20, 8 << 20})
+    for (qsizetype bytes : {100 << 10, 1 << 20})
         QTest::newRow(sizeTag(bytes)) << descriptionOfBytes(bytes);
-    for (qsizetype bytes : {16 << 10, 1 << 20})
-        QTest::newRow("unbroken " + sizeTag(bytes)) << unbrokenToken(bytes);
-    // With the record's final line break, a file of as many lines.
-    for (qsizetype lines : {20'000, 50'000, 100'000, 1'000'000})
-        QTest::newRow(QByteArray::number(lines) + " empty lines")
-            << QString(lines - 2, u'\r').append(u'x');
+    // The record's markers and numbers share the token's line.
+    QTest::newRow("unbroken 16 KB") << unbrokenToken((16 << 10) - 512);
+    // With the record's final line break, a file of 20000 lines.
+    QTest::newRow("20000 empty lines") << QString(19'998, u'\r').append(u'x');
 }
 
 // Two memo files that differ in the description's first character are opened
