@@ -17,26 +17,23 @@ std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize)
 {
     const QString tooLarge =
         QStringLiteral("ファイルが大きすぎます。開けるのは %1 MB までです。").arg(maxSize >> 20);
+    const QString cannotOpen = QStringLiteral("ファイルを開けませんでした。");
     // Opening a pipe waits for a writer, and a device may never answer: the
     // file is opened without waiting, then taken only if it is a regular
     // file, judged on the opened descriptor itself.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return QStringLiteral("ファイルを開けませんでした。");
-    struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return notARegularFile;
-    }
-    if (status.st_size > maxSize) {
-        ::close(fd);
-        return tooLarge;
-    }
+        return cannotOpen;
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return QStringLiteral("ファイルを開けませんでした。");
+        return cannotOpen;
     }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return notARegularFile;
+    if (status.st_size > maxSize)
+        return tooLarge;
     // In chunks, to the end: the file may grow while it is read.
     QByteArray bytes;
     for (;;) {
