@@ -1,14 +1,17 @@
 #include "previewscheme.h"
 
+#include "memo/diskfile.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QSet>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
+
+#include <limits>
 
 namespace previewScheme {
 
@@ -36,15 +39,18 @@ public:
     void requestStarted(QWebEngineUrlRequestJob *job) override
     {
         const QString path = job->requestUrl().path(QUrl::FullyDecoded);
-        QFile file(path);
-        if (!served.contains(path) || !file.open(QIODevice::ReadOnly)) {
+        // The whole file at once: prev.html is rewritten by the next preview,
+        // which may come while the engine still reads this one. Read as Open
+        // reads, so that a pipe put in its place cannot stall the window.
+        const auto bytes = served.contains(path)
+                               ? diskfile::load(path, std::numeric_limits<qint64>::max())
+                               : std::variant<QByteArray, QString>(QString());
+        if (!std::holds_alternative<QByteArray>(bytes)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
-        // The whole file at once: prev.html is rewritten by the next preview,
-        // which may come while the engine still reads this one.
         auto *body = new QBuffer(job);
-        body->setData(file.readAll());
+        body->setData(std::get<QByteArray>(bytes));
         job->reply(QByteArrayLiteral("text/html; charset=Shift_JIS"), body);
     }
 };
