@@ -1,5 +1,5 @@
-// What a hostile or careless hand gives the program: special files and an
-// oversized file at Open and Save, a listing that reloads itself in the
+// What a hostile or careless hand gives the program: special files and files
+// over the limits at Open and Save, a listing that reloads itself in the
 // preview, and the source box kept true to the listing while it is edited.
 #include "app/appearance.h"
 #include "app/mainwindow.h"
@@ -27,15 +27,8 @@
 class HostileInputTest : public QObject {
     Q_OBJECT
 private slots:
-    void specialFileRefused_data()
-    {
-        QTest::addColumn<QString>("kind");
-        for (const char *kind : {"pipe", "socket", "folder"})
-            QTest::newRow(kind) << kind;
-    }
-    void specialFileRefused();
-    void fileOverTheLimitRefused_data();
-    void fileOverTheLimitRefused();
+    void refusedAtOpen_data();
+    void refusedAtOpen();
     void selfRefreshingListingLoadedOnce_data();
     void selfRefreshingListingLoadedOnce();
     void sourceBoxFollowsTheListing();
@@ -44,18 +37,38 @@ private:
     QTemporaryDir temp;
 };
 
-// Neither Open nor Save may wait on the file, nor put a memo file in its place.
-void HostileInputTest::specialFileRefused()
+// Special files, and regular files over Open's limits; the message names
+// the file and what was wrong with it.
+void HostileInputTest::refusedAtOpen_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    for (const char *kind : {"pipe", "socket", "folder"})
+        QTest::newRow(kind) << kind << QByteArray() << "";
+    QTest::newRow("over 1 MB") << "file" << QByteArray(1024 * 1024 + 1, ' ') << "1 MB";
+    QTest::newRow("20001 lines") << "file" << QByteArray(20'000, '\r') << "20000 行";
+    QTest::newRow("a line over 16 KB") << "file" << QByteArray(16 * 1024 + 1, 'A') << "16 KB";
+}
+
+// Nothing may wait on the file, and Save puts no memo file in the place of
+// a special one.
+void HostileInputTest::refusedAtOpen()
 {
     QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
     const QString path = temp.filePath(kind + ".qip");
     const QByteArray name = QFile::encodeName(path);
     sockaddr_un address{AF_UNIX, {}};
     qstrncpy(address.sun_path, name, sizeof address.sun_path);
+    QFile file(path);
     QVERIFY(kind == "pipe"     ? mkfifo(name, 0600) == 0
             : kind == "socket" ? bind(socket(AF_UNIX, SOCK_STREAM, 0),
                                       reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-                               : QDir().mkpath(path));
+            : kind == "folder" ? QDir().mkpath(path)
+                               : file.open(QIODevice::WriteOnly) && file.write(content) > 0);
+    file.close();
     FormFixture f;
     f.form.Text1.setText("そのままのタイトル");
     const QString listing = f.s.syuturyoku;
@@ -72,35 +85,15 @@ void HostileInputTest::specialFileRefused()
     watchdog.join();
     QVERIFY(!released);
     QCOMPARE(f.ui.messages.size(), 1);
-    QVERIFY2(f.ui.messages[0].contains(path), qPrintable(f.ui.messages[0]));
+    QVERIFY2(f.ui.messages[0].contains(path) && f.ui.messages[0].contains(reason),
+             qPrintable(f.ui.messages[0]));
     QCOMPARE(f.form.Text1.text(), "そのままのタイトル");
     QCOMPARE(f.s.syuturyoku, listing);
+    if (kind == "file")
+        return;
     f.form.saveMemo();
     QCOMPARE(f.ui.messages.size(), 2);
     QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
-}
-
-void HostileInputTest::fileOverTheLimitRefused_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("limit");
-    QTest::newRow("bytes") << QByteArray(1024 * 1024 + 1, ' ') << "1 MB";
-    QTest::newRow("lines") << QByteArray(20'000, '\r') << "20000 行";
-    QTest::newRow("long line") << QByteArray(16 * 1024 + 1, 'A') << "16 KB";
-}
-
-void HostileInputTest::fileOverTheLimitRefused()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, limit);
-    QFile big(temp.filePath("big.qip"));
-    QVERIFY(big.open(QIODevice::WriteOnly) && big.write(content) == content.size());
-    big.close();
-    FormFixture f;
-    f.ui.fileNames << big.fileName();
-    f.form.openMemo();
-    QCOMPARE(f.ui.messages.size(), 1);
-    QVERIFY2(f.ui.messages[0].contains(limit), qPrintable(f.ui.messages[0]));
 }
 
 void HostileInputTest::selfRefreshingListingLoadedOnce_data()
