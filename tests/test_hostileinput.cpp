@@ -15,7 +15,6 @@
 #include <QTest>
 #include <QWebEngineView>
 
-#include <atomic>
 #include <fcntl.h>
 #include <future>
 #include <sys/socket.h>
@@ -74,7 +73,7 @@ void HostileInputTest::refusedAtOpen()
     const QString listing = f.s.syuturyoku;
     // Should Open wait on a pipe, a writer comes after a second and lets it go.
     std::promise<void> returned;
-    std::atomic<bool> released = false;
+    bool released = false;  // read after join()
     std::thread watchdog([&, done = returned.get_future()] {
         if (done.wait_for(std::chrono::seconds(1)) == std::future_status::timeout)
             released = close(open(name, O_WRONLY | O_NONBLOCK)) == 0;
