@@ -2,6 +2,7 @@
 
 #include "accessiblenames.h"
 #include "desktopinterface.h"
+#include "sourceview.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
 
@@ -201,8 +202,7 @@ void MainWindow::buildSourceAndCommands(QWidget *client)
 {
     MainForm &f = *m_form;
     auto *sourceFrame = place(new QGroupBox("[HTMLソース]", client), "Frame3", twips(5935, 3960, 3375, 1935));
-    auto *source = bound(f.Text4, new QPlainTextEdit(sourceFrame), twips(120, 240, 3135, 1575));
-    source->setReadOnly(true);
+    auto *source = bound(f.Text4, new SourceView(sourceFrame), twips(120, 240, 3135, 1575));
     source->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto *commands = place(new QGroupBox("「メニュー」", client), "Frame4", twips(5935, 5880, 3375, 855));

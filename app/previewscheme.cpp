@@ -1,13 +1,17 @@
 #include "previewscheme.h"
 
+#include "memo/diskfile.h"
+
 #include <QBuffer>
-#include <QFile>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSet>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
+
+#include <limits>
 
 namespace previewScheme {
 
@@ -35,37 +39,36 @@ public:
     void requestStarted(QWebEngineUrlRequestJob *job) override
     {
         const QString path = job->requestUrl().path(QUrl::FullyDecoded);
-        QFile file(path);
-        if (!served.contains(path) || !file.open(QIODevice::ReadOnly)) {
+        // The whole file at once: prev.html is rewritten by the next preview,
+        // which may come while the engine still reads this one. Read as Open
+        // reads, so that a pipe put in its place cannot stall the window.
+        const auto bytes = served.contains(path)
+                               ? diskfile::load(path, std::numeric_limits<qint64>::max())
+                               : std::variant<QByteArray, QString>(QString());
+        if (!std::holds_alternative<QByteArray>(bytes)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
-        // The whole file at once: prev.html is rewritten by the next preview,
-        // which may come while the engine still reads this one.
         auto *body = new QBuffer(job);
-        body->setData(file.readAll());
+        body->setData(std::get<QByteArray>(bytes));
         job->reply(QByteArrayLiteral("text/html; charset=Shift_JIS"), body);
     }
 };
 
 }  // namespace
 
-// Installed on the first preview: the engine starts with the first page, and
-// start-up stays light without it.
-static FileHandler *installedHandler()
+static QPointer<FileHandler> handler;
+
+void install(QWebEngineProfile *profile)
 {
-    static QPointer<FileHandler> handler;
-    if (!handler) {
-        QWebEngineProfile *profile = QWebEngineProfile::defaultProfile();
-        handler = new FileHandler(profile);
-        profile->installUrlSchemeHandler(schemeName, handler);
-    }
-    return handler;
+    if (!handler)
+        handler = new FileHandler(qApp);
+    profile->installUrlSchemeHandler(schemeName, handler);
 }
 
 QUrl serve(const QString &path)
 {
-    installedHandler()->served.insert(path);
+    handler->served.insert(path);
     QUrl url;
     url.setScheme(QString::fromLatin1(schemeName));
     url.setPath(path);

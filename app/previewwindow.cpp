@@ -3,7 +3,13 @@
 #include "previewengine.h"
 #include "previewscheme.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QMenu>
+#include <QWebEngineContextMenuRequest>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -19,16 +25,33 @@ static void openOutside(const QUrl &url)
         QDesktopServices::openUrl(url);
 }
 
+// The preview's own profile: off the record, so the engine keeps no cache,
+// cookies or storage on disk, and it saves nothing: a download (such as
+// "save page") is refused, and its folder is one that exists, so that
+// nothing makes one in the user's home.
+static QWebEngineProfile *listingProfile()
+{
+    static QPointer<QWebEngineProfile> profile;
+    if (!profile) {
+        profile = new QWebEngineProfile(qApp);
+        profile->setDownloadPath(QDir::tempPath());
+        QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile,
+                         [](QWebEngineDownloadRequest *download) { download->cancel(); });
+        previewScheme::install(profile);
+    }
+    return profile;
+}
+
 // A listing is untrusted text: the page shows it and nothing else.
 class ListingPage : public QWebEnginePage {
 public:
-    explicit ListingPage(QObject *parent)
-        : QWebEnginePage(QWebEngineProfile::defaultProfile(), parent)
+    explicit ListingPage(QObject *parent) : QWebEnginePage(listingProfile(), parent)
     {
         QWebEngineSettings *s = settings();
         s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+        connect(this, &QWebEnginePage::loadFinished, this, [this] { setVisible(true); });
         connect(this, &QWebEnginePage::newWindowRequested, this,
                 [](QWebEngineNewWindowRequest &request) {
                     if (request.isUserInitiated())
@@ -36,19 +59,53 @@ public:
                 });
     }
 
-    QString listingPath;
+    // Loads the listing; the one main-frame navigation let through.
+    void showListing(const QString &path)
+    {
+        listingPath = path;
+        loadRequested = true;
+        // Hidden while it loads, the page is laid out once, when shown,
+        // instead of again for every piece of a long listing that arrives.
+        setVisible(false);
+        load(previewScheme::serve(path));
+    }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
         // Frames inside the listing may load; a link leaves for the desktop's
-        // browser, and nothing else replaces the listing.
+        // browser. The listing itself loads once per preview: a refresh or
+        // redirect of its own would otherwise load it again and again.
         const bool link = type == NavigationTypeLinkClicked;
-        if (isMainFrame ? previewScheme::names(url, listingPath) : !link)
+        if (isMainFrame ? std::exchange(loadRequested, false) &&
+                              previewScheme::names(url, listingPath)
+                        : !link)
             return true;
         if (link)
             openOutside(url);
         return false;
+    }
+
+private:
+    QString listingPath;
+    bool loadRequested = false;
+};
+
+// Offers what works on a shown listing: copying, and selecting all.
+class ListingView : public QWebEngineView {
+public:
+    using QWebEngineView::QWebEngineView;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        auto *menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(pageAction(QWebEnginePage::Copy));
+        if (lastContextMenuRequest() && lastContextMenuRequest()->linkUrl().isValid())
+            menu->addAction(pageAction(QWebEnginePage::CopyLinkToClipboard));
+        menu->addAction(pageAction(QWebEnginePage::SelectAll));
+        menu->popup(event->globalPos());
     }
 };
 
@@ -59,7 +116,7 @@ PreviewWindow::PreviewWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(643, 465);
     previewEngine::start();
-    m_browser = new QWebEngineView(this);
+    m_browser = new ListingView(this);
     m_browser->setObjectName("WebBrowser1");
     m_browser->setGeometry(0, 0, 641, 465);
     m_page = new ListingPage(m_browser);
@@ -68,6 +125,5 @@ PreviewWindow::PreviewWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void PreviewWindow::showFile(const QString &path)
 {
-    m_page->listingPath = path;
-    m_browser->load(previewScheme::serve(path));
+    m_page->showListing(path);
 }

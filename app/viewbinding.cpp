@@ -1,5 +1,7 @@
 #include "viewbinding.h"
 
+#include "sourceview.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -77,14 +79,28 @@ void bind(TextBox &model, QPlainTextEdit *widget)
         const QString shown = toWidgetText(model.text());
         if (widget->toPlainText() != shown)
             widget->setPlainText(shown);
-        // The source box keeps its caret at the end, scrolled to it.
-        if (!model.text().isEmpty() && model.cursorPosition() == model.text().length())
-            widget->moveCursor(QTextCursor::End);
     });
     QObject::connect(widget, &QPlainTextEdit::textChanged, &model, [&model, widget, typing] {
         *typing = true;
         model.setText(toModelText(widget->toPlainText()));
         *typing = false;
+    });
+}
+
+void bind(TextBox &model, SourceView *widget)
+{
+    // The caret goes to the end, scrolled to it, when the listing or the
+    // model's caret changes; a refresh that changes neither leaves the caret
+    // and the scroll where the user put them.
+    auto mirroredCursor = std::make_shared<int>(-1);
+    connectModel(model, widget, [&model, widget, mirroredCursor] {
+        mirrorCommon(model, widget, QPalette::Base);
+        const bool changed = widget->showText(toWidgetText(model.text()));
+        if (!changed && model.cursorPosition() == *mirroredCursor)
+            return;
+        *mirroredCursor = model.cursorPosition();
+        if (model.cursorPosition() == model.text().length())
+            widget->moveCursor(QTextCursor::End);
     });
 }
 

@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
+class SourceView;
 
 // Each bind() makes a widget mirror its control model and hands the user's
 // actions to the model. A model change updates the widget with its signals
@@ -16,6 +17,7 @@ namespace viewBinding {
 
 void bind(TextBox &model, QLineEdit *widget);
 void bind(TextBox &model, QPlainTextEdit *widget);
+void bind(TextBox &model, SourceView *widget);
 void bind(TextBox &model, QLabel *caption);
 void bind(CheckBox &model, QCheckBox *widget);
 void bind(ComboBox &model, QComboBox *widget);

@@ -9,39 +9,30 @@
 class KeystrokeCoreBench : public QObject {
     Q_OBJECT
 private slots:
-    void plainCopy_data() { sizes(); }
+    void plainCopy_data() { addDescriptionRows(); }
     void plainCopy();
-    void keystroke_data() { sizes(); }
+    void keystroke_data() { addDescriptionRows(); }
     void keystroke();
-    void keystrokeCustomFrame_data() { sizes(); }
+    void keystrokeCustomFrame_data() { addDescriptionRows(); }
     void keystrokeCustomFrame();
 
 private:
-    static void sizes();
-    static void typeAndTakeBack(FormFixture &f, qsizetype bytes);
+    static void typeAndTakeBack(FormFixture &f, const QString &text);
 };
-
-void KeystrokeCoreBench::sizes()
-{
-    QTest::addColumn<qsizetype>("bytes");
-    for (qsizetype bytes : benchSizes)
-        QTest::newRow(sizeTag(bytes)) << bytes;
-}
 
 void KeystrokeCoreBench::plainCopy()
 {
-    QFETCH(qsizetype, bytes);
-    const QString text = descriptionOfBytes(bytes);
+    QFETCH(QString, description);
+    const QString &text = description;
     QString copy;
     QBENCHMARK {
         copy = QString(text.constData(), text.size());
     }
-    QCOMPARE(copy.size() * 2, bytes);
+    QCOMPARE(copy.size(), text.size());
 }
 
-void KeystrokeCoreBench::typeAndTakeBack(FormFixture &f, qsizetype bytes)
+void KeystrokeCoreBench::typeAndTakeBack(FormFixture &f, const QString &text)
 {
-    const QString text = descriptionOfBytes(bytes);
     const QString typed = text + u'あ';
     f.form.Text2.setText(text);
     // Typing a character and taking it back, in turn: each is one keystroke,
@@ -57,19 +48,19 @@ void KeystrokeCoreBench::typeAndTakeBack(FormFixture &f, qsizetype bytes)
 // The standard frame, as the program starts: one section's fragments rebuilt.
 void KeystrokeCoreBench::keystroke()
 {
-    QFETCH(qsizetype, bytes);
+    QFETCH(QString, description);
     FormFixture f;
-    typeAndTakeBack(f, bytes);
+    typeAndTakeBack(f, description);
 }
 
 // The custom frame: every keystroke rebuilds all seven fragments.
 void KeystrokeCoreBench::keystrokeCustomFrame()
 {
-    QFETCH(qsizetype, bytes);
+    QFETCH(QString, description);
     FormFixture f;
     f.form.Check11.click();
     QCOMPARE(f.s.layoutMode, 2);
-    typeAndTakeBack(f, bytes);
+    typeAndTakeBack(f, description);
 }
 
 QTEST_GUILESS_MAIN(KeystrokeCoreBench)

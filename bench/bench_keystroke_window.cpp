@@ -1,42 +1,44 @@
 // One keystroke in the real main window's description box: the key event,
 // the model's handler, the rebuild, refreshListing, the source box (Text4)
 // taking the new listing, and the repaint that follows, under a display.
+// And Open of a memo file through the menu and the real file dialog.
 #include "app/appearance.h"
 #include "app/mainwindow.h"
 #include "benchtext.h"
+#include "memo/cp932.h"
+#include "memo/diskfile.h"
+#include "memo/memofile.h"
+#include "tests/dialogscript.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 class KeystrokeWindowBench : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { applyAppearance(*qApp); }
-    void keystroke_data();
+    void keystroke_data() { addDescriptionRows(); }
     void keystroke();
+    void open_data();
+    void open();
 };
-
-void KeystrokeWindowBench::keystroke_data()
-{
-    QTest::addColumn<qsizetype>("bytes");
-    for (qsizetype bytes : benchSizes)
-        QTest::newRow(sizeTag(bytes)) << bytes;
-}
 
 void KeystrokeWindowBench::keystroke()
 {
-    QFETCH(qsizetype, bytes);
+    QFETCH(QString, description);
     MainWindow window(QStringLiteral(RUMITA_PROGRAM_FOLDER));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *description = window.findChild<QPlainTextEdit *>("Text2");
+    auto *box = window.findChild<QPlainTextEdit *>("Text2");
     auto *source = window.findChild<QPlainTextEdit *>("Text4");
-    QVERIFY(description && source);
+    QVERIFY(box && source);
 
-    window.form().Text2.setText(descriptionOfBytes(bytes));
-    description->setFocus();
-    description->moveCursor(QTextCursor::End);
+    window.form().Text2.setText(description);
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
     QCoreApplication::processEvents();
     const qsizetype listingSize = window.form().Text4.text().size();
 
@@ -44,14 +46,58 @@ void KeystrokeWindowBench::keystroke()
     // includes the paint the keystroke asks for.
     bool add = true;
     QBENCHMARK {
-        QTest::keyClick(description, add ? Qt::Key_A : Qt::Key_Backspace,
+        QTest::keyClick(box, add ? Qt::Key_A : Qt::Key_Backspace,
                         Qt::NoModifier);
         QCoreApplication::processEvents();
         add = !add;
     }
     const qsizetype expected = listingSize + (add ? 0 : 1);
     QCOMPARE(window.form().Text4.text().size(), expected);
-    QCOMPARE(source->document()->characterCount() > bytes / 2, true);
+    QCOMPARE(source->document()->characterCount() > description.size() / 2, true);
+}
+
+// Files at Open's limits (1 MB, 20000 lines, 16 KB in a line); a larger one
+// is refused with a message.
+void KeystrokeWindowBench::open_data()
+{
+    QTest::addColumn<QString>("description");
+    for (qsizetype bytes : {100 << 10, 1 << 20})
+        QTest::newRow(sizeTag(bytes)) << descriptionOfBytes(bytes);
+    // The record's markers and numbers share the token's line.
+    QTest::newRow("unbroken 16 KB") << unbrokenToken((16 << 10) - 512);
+    // With the record's final line break, a file of 20000 lines.
+    QTest::newRow("20000 empty lines") << QString(19'998, u'\r').append(u'x');
+}
+
+// Two memo files that differ in the description's first character are opened
+// in turn, so that every Open replaces the whole text of the boxes. The time
+// includes the file dialog, answered as soon as it shows.
+void KeystrokeWindowBench::open()
+{
+    QFETCH(QString, description);
+    QTemporaryDir folder;
+    QStringList files;
+    for (const char16_t first : {u'a', u'b'}) {
+        MemoRecord record;
+        record.description = QString(description).replace(0, 1, QChar(first));
+        files << folder.filePath(first == u'a' ? "a.qip" : "b.qip");
+        QVERIFY(diskfile::save(files.last(), cp932::encode(memofile::text(record))).isEmpty());
+    }
+    MainWindow window(QStringLiteral(RUMITA_PROGRAM_FOLDER));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *openMenu = window.findChild<QAction *>("IME_hirak");
+    DialogScript script;
+    int next = 0;
+    QBENCHMARK {
+        window.form().state.editedFlag = 0;
+        script.expect({{QMessageBox::NoButton, files[next]}});
+        openMenu->trigger();
+        QCoreApplication::processEvents();
+        next = 1 - next;
+    }
+    QVERIFY(script.done());
+    QCOMPARE(window.form().Text2.text().size() > 0, true);
 }
 
 QTEST_MAIN(KeystrokeWindowBench)

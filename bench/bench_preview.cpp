@@ -23,6 +23,8 @@ private slots:
     void initTestCase();
     void firstPreview();
     void secondPreview();
+    void largeListing_data();
+    void largeListing();
     void cleanupTestCase();
 
 private:
@@ -101,6 +103,23 @@ void PreviewBench::secondPreview()
     QVERIFY(browser());
     QBENCHMARK {
         QVERIFY(previewAndWait());
+    }
+}
+
+void PreviewBench::largeListing_data()
+{
+    QTest::addColumn<qsizetype>("bytes");
+    for (qsizetype bytes : {100 << 10, 1 << 20, 5 << 20})
+        QTest::newRow(sizeTag(bytes)) << bytes;
+}
+
+// A listing of about the given size, previewed in the open window.
+void PreviewBench::largeListing()
+{
+    QFETCH(qsizetype, bytes);
+    window->form().Text2.setText(descriptionOfBytes(bytes));
+    QBENCHMARK_ONCE {
+        QVERIFY(previewAndWait(120000));
     }
 }
 

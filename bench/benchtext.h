@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTest>
 
 // A description of about the given number of bytes as the text boxes hold it
 // (UTF-16, so bytes / 2 characters): Japanese lines of 38 characters, each
@@ -22,6 +23,28 @@ inline QString descriptionOfBytes(qsizetype bytes)
     return text;
 }
 
+// A token without a space or a line break, as a pasted picture in base64 or a
+// long address is.
+inline QString unbrokenToken(qsizetype characters)
+{
+    static const QString pattern = QStringLiteral("iVBORw0KGgoAAAANSUhEUgAAAAEAAAAB/+8=");
+    QString text;
+    text.reserve(characters);
+    while (text.size() < characters)
+        text += pattern.left(characters - text.size());
+    return text;
+}
+
+// As many lines of one character each.
+inline QString shortLines(qsizetype lines)
+{
+    QString text;
+    text.reserve(lines * 3);
+    for (qsizetype i = 0; i < lines; ++i)
+        text += i + 1 < lines ? QStringLiteral("x\r\n") : QStringLiteral("x");
+    return text;
+}
+
 // The sizes every keystroke benchmark runs at.
 inline constexpr qsizetype benchSizes[] = {1 << 10, 10 << 10, 100 << 10, 1 << 20};
 
@@ -29,4 +52,17 @@ inline QByteArray sizeTag(qsizetype bytes)
 {
     return bytes >= (1 << 20) ? QByteArray::number(bytes >> 20) + " MB"
                               : QByteArray::number(bytes >> 10) + " KB";
+}
+
+// The descriptions a keystroke is measured in: the sizes above, then the
+// shapes that are hard on a text view.
+inline void addDescriptionRows()
+{
+    QTest::addColumn<QString>("description");
+    for (qsizetype bytes : benchSizes)
+        QTest::newRow(sizeTag(bytes)) << descriptionOfBytes(bytes);
+    QTest::newRow("unbroken 16k") << unbrokenToken(16 * 1024);
+    QTest::newRow("unbroken 30k") << unbrokenToken(30'000);
+    QTest::newRow("unbroken 100k") << unbrokenToken(100'000);
+    QTest::newRow("1M short lines") << shortLines(1'000'000);
 }

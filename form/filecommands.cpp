@@ -12,8 +12,14 @@
 static const QString fileFilter = QStringLiteral("ルミタファイル (*.qip)");
 static const QString initialName = QStringLiteral("*.qip");
 
-// Far beyond any listing typed by hand; a wrong pick must not fill memory.
-static constexpr qint64 largestMemoFile = 64 * 1024 * 1024;
+// Far beyond any listing typed by hand, and what the window can take: a
+// file within these limits opens in well under a second and then types
+// within a frame (docs/performance.md). A text box spends its time per byte,
+// per line, and on the whole of a line at every keystroke in it; a file of
+// line breaks alone has a line for every byte.
+static constexpr qint64 largestMemoFile = 1024 * 1024;
+static constexpr qsizetype mostMemoLines = 20'000;
+static constexpr qsizetype longestMemoLine = 16 * 1024;
 
 // The unrepresentable characters named in Save's question; the rest are counted.
 static constexpr int namedCharactersAtMost = 10;
@@ -95,6 +101,24 @@ static void applyMemo(MainForm &form, const MemoRecord &record)
     form.Text1.setFocus();
 }
 
+// The number of lines as the text boxes show them, broken at CR LF, a lone
+// CR or a lone LF, and the longest in bytes. No trail byte of a double-byte
+// character is a CR or an LF.
+static std::pair<qsizetype, qsizetype> linesAndLongest(const QByteArray &bytes)
+{
+    qsizetype lines = 1, longest = 0, start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        longest = qMax(longest, i - start);
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+        ++lines;
+    }
+    return {lines, qMax(longest, bytes.size() - start)};
+}
+
 void MainForm::openMemo()
 {
     EditorState &s = state;
@@ -117,6 +141,14 @@ void MainForm::openMemo()
     const auto bytes = diskfile::load(path, largestMemoFile);
     if (const QString *reason = std::get_if<QString>(&bytes)) {
         cannotRead(*reason);
+        return;
+    }
+    const auto [lines, longest] = linesAndLongest(std::get<QByteArray>(bytes));
+    if (lines > mostMemoLines || longest > longestMemoLine) {
+        cannotRead(QStringLiteral("行が多すぎるか長すぎます。開けるのは %1 行まで、"
+                                  "1 行 %2 KB までです。")
+                       .arg(mostMemoLines)
+                       .arg(longestMemoLine >> 10));
         return;
     }
     const auto record = memofile::read(std::get<QByteArray>(bytes));

@@ -1,19 +1,40 @@
 #include "diskfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace diskfile {
 
+static const QString notARegularFile =
+    QStringLiteral("通常のファイルではありません（フォルダー、パイプ、デバイスなど）。");
+
 std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize)
 {
-    const QString tooLarge = QStringLiteral("ファイルが大きすぎます。");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("ファイルを開けませんでした。");
-    if (file.size() > maxSize)
+    const QString tooLarge =
+        QStringLiteral("ファイルが大きすぎます。開けるのは %1 MB までです。").arg(maxSize >> 20);
+    const QString cannotOpen = QStringLiteral("ファイルを開けませんでした。");
+    // Opening a pipe waits for a writer, and a device may never answer: the
+    // file is opened without waiting, then taken only if it is a regular
+    // file, judged on the opened descriptor itself.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return cannotOpen;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return cannotOpen;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return notARegularFile;
+    if (status.st_size > maxSize)
         return tooLarge;
-    // Read in chunks: a device or pipe reports no size and may never end.
+    // In chunks, to the end: the file may grow while it is read.
     QByteArray bytes;
     for (;;) {
         const QByteArray chunk = file.read(1 << 20);
@@ -29,6 +50,11 @@ std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize)
 
 QString save(const QString &path, const QByteArray &bytes)
 {
+    // The file put in place would replace a pipe, a device or a socket that
+    // stands at the path; none of them is a memo file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return notARegularFile;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("ファイルを作れませんでした。保存先のフォルダーに書き込めるか、"

@@ -19,13 +19,16 @@ xvfb() { xvfb-run -a -s "-screen 0 1280x1024x24" "$@"; }
 # test running beside it on these 2 cores only ever adds time.
 for i in 1 2 3; do
   "$bench/bench_keystroke_core" -median 7 -o "$out/core$i.csv,csv" >/dev/null
-  xvfb "$bench/bench_keystroke_window" -median 5 -o "$out/window$i.csv,csv" >/dev/null 2>&1
+  xvfb "$bench/bench_keystroke_window" keystroke -median 5 -o "$out/window$i.csv,csv" >/dev/null 2>&1
 done
+xvfb "$bench/bench_keystroke_window" open -median 3 -o "$out/open.csv,csv" >/dev/null 2>&1
 xvfb "$bench/bench_startup" -o "$out/startup.txt,txt" >/dev/null 2>&1
 runs=${RUMITA_BENCH_RUNS:-5}
 for i in $(seq "$runs"); do
-  xvfb "$bench/bench_preview" -o "$out/preview$i.txt,txt" -o "$out/preview$i.csv,csv" >/dev/null 2>&1
+  xvfb "$bench/bench_preview" firstPreview secondPreview -o "$out/preview$i.txt,txt" \
+    -o "$out/preview$i.csv,csv" >/dev/null 2>&1
 done
+xvfb "$bench/bench_preview" largeListing -o "$out/large.csv,csv" >/dev/null 2>&1
 
 echo "Keystroke in Text2, ms per keystroke (lowest of 3 medians):"
 echo
@@ -50,3 +53,9 @@ echo
 echo "Preview (bench_preview, $runs processes):"
 grep -h 'first preview:' "$out"/preview*.txt | sed 's/^QINFO *: *[^ ]* /  /'
 awk -F, '{ gsub(/"/, "") } $1 == "secondPreview" { printf "  second preview: %.1f ms\n", $4 }' "$out"/preview*.csv
+echo
+echo "Open through the menu and the file dialog, ms (median of 3):"
+awk -F, '{ gsub(/"/, ""); printf "  %s: %.0f\n", $2, $4 }' "$out/open.csv"
+echo
+echo "Preview of a large listing, ms:"
+awk -F, '{ gsub(/"/, ""); printf "  %s: %.0f\n", $2, $4 }' "$out/large.csv"
