@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "desktopinterface.h"
+#include "plaintextbox.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
 
@@ -149,8 +150,8 @@ void MainWindow::buildInputPanel(QWidget *client)
     for (const Box &b : boxes)
         bound(*b.model, new QCheckBox(QString::fromUtf8(b.caption), panel), b.rect);
 
-    auto *description = bound(f.Text2, new QPlainTextEdit(panel), twips(1320, 1800, 4455, 2295));
-    auto *other = bound(f.Text3, new QPlainTextEdit(panel), twips(1320, 4320, 4455, 1815));
+    auto *description = bound(f.Text2, new PlainTextBox(panel), twips(1320, 1800, 4455, 2295));
+    auto *other = bound(f.Text3, new PlainTextBox(panel), twips(1320, 4320, 4455, 1815));
     for (QPlainTextEdit *box : {description, other})
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
