@@ -1,13 +1,13 @@
 #include "mainwindow.h"
 
 #include "desktopinterface.h"
+#include "picklist.h"
 #include "plaintextbox.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -156,7 +156,7 @@ void MainWindow::buildInputPanel(QWidget *client)
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     place(new QLabel("タイトルサイズ", panel), "Label13", twips(360, 6270, 1095, 255));
-    bound(f.Combo4, new QComboBox(panel), twips(1560, 6220, 735, 300));
+    bound(f.Combo4, new PickList(panel), twips(1560, 6220, 735, 300));
 }
 
 void MainWindow::buildFramePanel(QWidget *client)
@@ -192,7 +192,7 @@ void MainWindow::buildFramePanel(QWidget *client)
     for (const List &l : lists) {
         auto *label = new QLabel(QString::fromUtf8(l.caption), frame);
         place(label, l.label, l.labelRect)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        bound(*l.model, new QComboBox(frame), l.listRect);
+        bound(*l.model, new PickList(frame), l.listRect);
     }
 }
 

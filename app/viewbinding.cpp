@@ -1,7 +1,8 @@
 #include "viewbinding.h"
 
+#include "picklist.h"
+
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -108,10 +109,8 @@ void bind(CheckBox &model, QCheckBox *widget)
     QObject::connect(widget, &QCheckBox::clicked, &model, [&model] { model.click(); });
 }
 
-void bind(ComboBox &model, QComboBox *widget)
+void bind(ComboBox &model, PickList *widget)
 {
-    widget->setEditable(true);
-    widget->setInsertPolicy(QComboBox::NoInsert);
     widget->addItems(model.items());
     connectModel(model, widget, [&model, widget] {
         mirrorCommon(model, widget, QPalette::Base);
@@ -119,7 +118,7 @@ void bind(ComboBox &model, QComboBox *widget)
         if (model.index() < 0)
             widget->setEditText(model.items().value(0));
     });
-    QObject::connect(widget, &QComboBox::activated, &model, [&model](int index) { model.pick(index); });
+    QObject::connect(widget, &PickList::picked, &model, [&model](int index) { model.pick(index); });
 }
 
 void bind(Picture &model, QLabel *widget)
