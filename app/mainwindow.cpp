@@ -127,7 +127,9 @@ void MainWindow::buildInputPanel(QWidget *client)
         bound(*b.caption, new QLabel(panel), b.captionRect)->setAlignment(Qt::AlignCenter);
     }
 
-    bound(f.Text1, new QLineEdit(panel), twips(1320, 240, 4455, 375))->setMaxLength(30);
+    auto *title = new QLineEdit(panel);
+    title->setMaxLength(30);  // typed characters; see viewBinding::bind
+    bound(f.Text1, title, twips(1320, 240, 4455, 375));
 
     struct Box {
         CheckBox *model;

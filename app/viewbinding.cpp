@@ -57,10 +57,16 @@ static void connectModel(Control &model, Widget *widget, Mirror mirror)
 
 void bind(TextBox &model, QLineEdit *widget)
 {
-    connectModel(model, widget, [&model, widget] {
+    // The widget's length limit holds for typing only: a longer text set by
+    // code (a title from a memo file) is shown whole, and typing may not
+    // make it longer than it came.
+    const int typedLimit = widget->maxLength();
+    connectModel(model, widget, [&model, widget, typedLimit] {
         mirrorCommon(model, widget, QPalette::Base);
-        if (widget->text() != model.text())
+        if (widget->text() != model.text()) {
+            widget->setMaxLength(qMax(typedLimit, int(model.text().size())));
             widget->setText(model.text());
+        }
     });
     QObject::connect(widget, &QLineEdit::textChanged, &model,
                      [&model](const QString &text) { model.setText(text); });
