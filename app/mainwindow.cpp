@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "appearance.h"
 #include "desktopinterface.h"
 #include "picklist.h"
 #include "plaintextbox.h"
@@ -158,7 +159,7 @@ void MainWindow::buildInputPanel(QWidget *client)
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     place(new QLabel("タイトルサイズ", panel), "Label13", twips(360, 6270, 1095, 255));
-    bound(f.Combo4, new PickList(panel), twips(1560, 6220, 735, 300));
+    bound(f.Combo4, new PickList(panel), twips(1560, 6220, 735, 300))->setFont(compactFont());
 }
 
 void MainWindow::buildFramePanel(QWidget *client)
@@ -194,7 +195,7 @@ void MainWindow::buildFramePanel(QWidget *client)
     for (const List &l : lists) {
         auto *label = new QLabel(QString::fromUtf8(l.caption), frame);
         place(label, l.label, l.labelRect)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        bound(*l.model, new PickList(frame), l.listRect);
+        bound(*l.model, new PickList(frame), l.listRect)->setFont(compactFont());
     }
 }
 
@@ -209,6 +210,7 @@ void MainWindow::buildSourceAndCommands(QWidget *client)
     auto *commands = place(new QGroupBox("「メニュー」", client), "Frame4", twips(5935, 5880, 3375, 855));
     auto *preview = place(new QPushButton("プレビュー", commands), "Command3", twips(120, 240, 1455, 495));
     auto *paste = place(new QPushButton("オークション貼付状態", commands), "Command2", twips(1800, 240, 1455, 495));
+    paste->setFont(compactFont());
     for (QPushButton *button : {preview, paste}) {
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, QColor(224, 224, 224));

@@ -105,6 +105,9 @@ void bind(TextBox &model, QLabel *caption)
 
 void bind(CheckBox &model, QCheckBox *widget)
 {
+    // A check box's own fill is the button colour; its background here is
+    // the colour behind it, as for every other control.
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
     connectModel(model, widget, [&model, widget] {
         mirrorCommon(model, widget, QPalette::Window);
