@@ -5,6 +5,15 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QWidget>
+
+// Black text on light backgrounds, as the fixed colours of the window need.
+static QPalette programPalette()
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    return palette;
+}
 
 static QFont gothic(int pixelSize)
 {
@@ -25,6 +34,13 @@ void applyAppearance(QApplication &app)
 {
     Q_INIT_RESOURCE(resources);
     app.setStyle(new CompactStyle);
+    app.setPalette(programPalette());
     app.setFont(programFont());
     app.setWindowIcon(QIcon(":/rumita.png"));
+}
+
+void fixWindowLook(QWidget *window)
+{
+    window->setPalette(programPalette());
+    window->setFont(programFont());
 }

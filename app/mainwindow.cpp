@@ -51,6 +51,7 @@ MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
 {
     setObjectName("Form1");
     setWindowTitle(MainForm::programTitle);
+    fixWindowLook(this);
     buildMenus();
 
     auto *client = new QWidget(this);
