@@ -96,6 +96,9 @@ void MainWindow::buildMenus()
     QMenu *help = menuBar()->addMenu("ヘルプ(&H)");
     help->setObjectName("IDM_help");
     addEntry(help, "idm_kidou", "ヘルプ起動", &MainForm::showHelp);
+    // The menus open as windows of their own.
+    fixWindowLook(file);
+    fixWindowLook(help);
 }
 
 void MainWindow::buildInputPanel(QWidget *client)

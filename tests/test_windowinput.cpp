@@ -163,6 +163,11 @@ private slots:
     }
     void looksAsDesignedAtEachScale()
     {
+        auto grabbed = [this](const char *name) {  // the window, or one of its menus
+            QWidget *w = name ? widget(name) : window;
+            w->adjustSize();
+            return w->grab().toImage();
+        };
         QFETCH(QString, scale);
         if (qEnvironmentVariable("QT_SCALE_FACTOR") != scale) {
             // A scale factor holds from a program's start: this row runs in a child.
@@ -176,7 +181,7 @@ private slots:
             QVERIFY2(child.exitCode() == 0, child.readAll().constData());
             return;
         }
-        const QImage designed = window->grab().toImage();
+        const QImage designed = grabbed(nullptr), designedMenu = grabbed("IDM_FILE");
         auto background = [this](const char *name) {
             // As the window shows it: a widget grabbed alone gets its fill anyway.
             QWidget *box = widget(name);
@@ -202,13 +207,14 @@ private slots:
         QFont large("DejaVu Serif");
         large.setPixelSize(20);
         const char *const kinds[] = {nullptr, "QLabel", "QCheckBox", "QPushButton", "QLineEdit", "QComboBox",
-                                     "QPlainTextEdit", "QGroupBox", "QMenuBar"};
+                                     "QPlainTextEdit", "QGroupBox", "QMenuBar", "QMenu"};
         for (const char *kind : kinds) {
             QApplication::setPalette(QPalette(QColor(45, 45, 45)), kind);
             QApplication::setFont(large, kind);
         }
         init();
-        QCOMPARE(window->grab().toImage(), designed);
+        QCOMPARE(grabbed(nullptr), designed);
+        QCOMPARE(grabbed("IDM_FILE"), designedMenu);
     }
 
     void longTitleKeptWhole()
