@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QtMath>
 
 static constexpr int checkBoxSpacing = 2;
 static constexpr int listFrame = 1;
@@ -10,7 +11,8 @@ static constexpr int listArrowWidth = 10;
 
 CompactStyle::CompactStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
 
-int CompactStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+int CompactStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
+                              const QWidget *widget) const
 {
     if (metric == PM_CheckBoxLabelSpacing)
         return checkBoxSpacing;
@@ -20,12 +22,13 @@ int CompactStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, co
 QRect CompactStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                                    SubControl subControl, const QWidget *widget) const
 {
-    if (control == CC_ComboBox && (subControl == SC_ComboBoxArrow || subControl == SC_ComboBoxEditField)) {
+    const bool listPart = subControl == SC_ComboBoxArrow || subControl == SC_ComboBoxEditField;
+    if (control == CC_ComboBox && listPart) {
         const QRect inside = option->rect.adjusted(listFrame, listFrame, -listFrame, -listFrame);
-        QRect rect = subControl == SC_ComboBoxArrow
-            ? QRect(inside.right() - listArrowWidth + 1, inside.top(), listArrowWidth, inside.height())
-            : inside.adjusted(0, 0, -listArrowWidth, 0);
-        return visualRect(option->direction, option->rect, rect);
+        const QRect arrow(inside.right() - listArrowWidth + 1, inside.top(), listArrowWidth,
+                          inside.height());
+        const QRect field = inside.adjusted(0, 0, -listArrowWidth, 0);
+        return visualRect(option->direction, option->rect, subControl == SC_ComboBoxArrow ? arrow : field);
     }
     QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
     if (control == CC_GroupBox && subControl == SC_GroupBoxLabel) {
@@ -33,7 +36,8 @@ QRect CompactStyle::subControlRect(ComplexControl control, const QStyleOptionCom
         // text's end after a closing bracket; the whole advance keeps such a
         // title whole in any font.
         const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-        rect.setWidth(qMax(rect.width(), qCeil(QFontMetricsF(option->fontMetrics).horizontalAdvance(box->text))));
+        const qreal advance = QFontMetricsF(option->fontMetrics).horizontalAdvance(box->text);
+        rect.setWidth(qMax(rect.width(), qCeil(advance)));
     }
     return rect;
 }

@@ -11,10 +11,11 @@ PickList::PickList(QWidget *parent) : QComboBox(parent)
     setCompleter(nullptr);
     // The open list lives in a frame that reports the item chosen in it as
     // itemSelected(QModelIndex); no public signal tells that apart from the
-    // other sources of `activated`.
-    [[maybe_unused]] const bool connected = connect(view()->parentWidget(), SIGNAL(itemSelected(QModelIndex)),
-                                                    this, SLOT(pickFromOpenList(QModelIndex)));
-    Q_ASSERT(connected);
+    // other sources of `activated`. Should a later Qt drop it, `activated`
+    // serves, faults and all, rather than no pick at all.
+    if (!connect(view()->parentWidget(), SIGNAL(itemSelected(QModelIndex)), this,
+                 SLOT(pickFromOpenList(QModelIndex))))
+        connect(this, &QComboBox::activated, this, &PickList::picked);
 }
 
 void PickList::pickFromOpenList(const QModelIndex &item) { emit picked(item.row()); }
