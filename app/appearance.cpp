@@ -1,24 +1,46 @@
 #include "appearance.h"
 
+#include "compactstyle.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QStyleFactory>
+#include <QWidget>
+
+// Black text on light backgrounds, as the fixed colours of the window need.
+static QPalette programPalette()
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    return palette;
+}
+
+static QFont gothic(int pixelSize)
+{
+    // Like the desktop font the layout was drawn for; the CJK fallback serves
+    // where it is missing.
+    QFont font;
+    font.setFamilies({"IPAPGothic", "Noto Sans CJK JP"});
+    font.setPixelSize(pixelSize);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
+QFont programFont() { return gothic(11); }
+
+QFont compactFont() { return gothic(10); }
 
 void applyAppearance(QApplication &app)
 {
     Q_INIT_RESOURCE(resources);
-    app.setStyle(QStyleFactory::create("Fusion"));
-    // A proportional gothic, like the desktop font the layout was drawn for;
-    // the CJK fallback serves where it is missing.
-    QFont font("IPAPGothic");
-    font.setFamilies({"IPAPGothic", "Noto Sans CJK JP"});
-    font.setPixelSize(11);
-    app.setFont(font);
-    // Narrow paddings: the controls keep the small sizes they were drawn at.
-    app.setStyleSheet("QCheckBox { spacing: 2px; }"
-                      "QPushButton { padding: 0px; }"
-                      "QComboBox { padding-left: 2px; }"
-                      "QComboBox::drop-down { width: 12px; }");
+    app.setStyle(new CompactStyle);
+    app.setPalette(programPalette());
+    app.setFont(programFont());
     app.setWindowIcon(QIcon(":/rumita.png"));
+}
+
+void fixWindowLook(QWidget *window)
+{
+    window->setPalette(programPalette());
+    window->setFont(programFont());
 }

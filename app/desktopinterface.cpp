@@ -33,6 +33,9 @@ static QString runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, cons
                              const QString &initialName)
 {
     QFileDialog dialog(parent);
+    // The desktop's own dialog would speak the desktop's language; Qt's
+    // speaks Japanese with the rest of the program.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include "appearance.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
 
@@ -19,6 +20,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("form3");
     setWindowTitle("HELP");
+    fixWindowLook(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(522, 267);
 

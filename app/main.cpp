@@ -1,6 +1,7 @@
 #include "appearance.h"
 #include "mainwindow.h"
 #include "previewengine.h"
+#include "toolkittranslation.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     previewEngine::prepare();
     QApplication app(argc, argv);
     applyAppearance(app);
+    translateToolkitIntoJapanese(app);
     MainWindow window(QCoreApplication::applicationDirPath());
     window.show();
     return app.exec();

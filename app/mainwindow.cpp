@@ -1,14 +1,16 @@
 #include "mainwindow.h"
 
 #include "accessiblenames.h"
+#include "appearance.h"
 #include "desktopinterface.h"
+#include "picklist.h"
+#include "plaintextbox.h"
 #include "sourceview.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -51,6 +53,7 @@ MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
 {
     setObjectName("Form1");
     setWindowTitle(MainForm::programTitle);
+    fixWindowLook(this);
     buildMenus();
 
     auto *client = new QWidget(this);
@@ -96,6 +99,9 @@ void MainWindow::buildMenus()
     QMenu *help = menuBar()->addMenu("ヘルプ(&H)");
     help->setObjectName("IDM_help");
     addEntry(help, "idm_kidou", "ヘルプ起動", &MainForm::showHelp);
+    // The menus open as windows of their own.
+    fixWindowLook(file);
+    fixWindowLook(help);
 }
 
 void MainWindow::buildInputPanel(QWidget *client)
@@ -129,7 +135,9 @@ void MainWindow::buildInputPanel(QWidget *client)
         bound(*b.caption, new QLabel(panel), b.captionRect)->setAlignment(Qt::AlignCenter);
     }
 
-    bound(f.Text1, new QLineEdit(panel), twips(1320, 240, 4455, 375))->setMaxLength(30);
+    auto *title = new QLineEdit(panel);
+    title->setMaxLength(30);  // typed characters; see viewBinding::bind
+    bound(f.Text1, title, twips(1320, 240, 4455, 375));
 
     struct Box {
         CheckBox *model;
@@ -152,13 +160,13 @@ void MainWindow::buildInputPanel(QWidget *client)
     for (const Box &b : boxes)
         bound(*b.model, new QCheckBox(QString::fromUtf8(b.caption), panel), b.rect);
 
-    auto *description = bound(f.Text2, new QPlainTextEdit(panel), twips(1320, 1800, 4455, 2295));
-    auto *other = bound(f.Text3, new QPlainTextEdit(panel), twips(1320, 4320, 4455, 1815));
+    auto *description = bound(f.Text2, new PlainTextBox(panel), twips(1320, 1800, 4455, 2295));
+    auto *other = bound(f.Text3, new PlainTextBox(panel), twips(1320, 4320, 4455, 1815));
     for (QPlainTextEdit *box : {description, other})
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     place(new QLabel("タイトルサイズ", panel), "Label13", twips(360, 6270, 1095, 255));
-    bound(f.Combo4, new QComboBox(panel), twips(1560, 6220, 735, 300));
+    bound(f.Combo4, new PickList(panel), twips(1560, 6220, 735, 300))->setFont(compactFont());
 }
 
 void MainWindow::buildFramePanel(QWidget *client)
@@ -194,7 +202,7 @@ void MainWindow::buildFramePanel(QWidget *client)
     for (const List &l : lists) {
         auto *label = new QLabel(QString::fromUtf8(l.caption), frame);
         place(label, l.label, l.labelRect)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        bound(*l.model, new QComboBox(frame), l.listRect);
+        bound(*l.model, new PickList(frame), l.listRect)->setFont(compactFont());
     }
 }
 
@@ -208,6 +216,7 @@ void MainWindow::buildSourceAndCommands(QWidget *client)
     auto *commands = place(new QGroupBox("「メニュー」", client), "Frame4", twips(5935, 5880, 3375, 855));
     auto *preview = place(new QPushButton("プレビュー", commands), "Command3", twips(120, 240, 1455, 495));
     auto *paste = place(new QPushButton("オークション貼付状態", commands), "Command2", twips(1800, 240, 1455, 495));
+    paste->setFont(compactFont());
     for (QPushButton *button : {preview, paste}) {
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, QColor(224, 224, 224));

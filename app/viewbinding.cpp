@@ -1,9 +1,9 @@
 #include "viewbinding.h"
 
+#include "picklist.h"
 #include "sourceview.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -58,10 +58,16 @@ static void connectModel(Control &model, Widget *widget, Mirror mirror)
 
 void bind(TextBox &model, QLineEdit *widget)
 {
-    connectModel(model, widget, [&model, widget] {
+    // The widget's length limit holds for typing only: a longer text set by
+    // code (a title from a memo file) is shown whole, and typing may not
+    // make it longer than it came.
+    const int typedLimit = widget->maxLength();
+    connectModel(model, widget, [&model, widget, typedLimit] {
         mirrorCommon(model, widget, QPalette::Base);
-        if (widget->text() != model.text())
+        if (widget->text() != model.text()) {
+            widget->setMaxLength(qMax(typedLimit, int(model.text().size())));
             widget->setText(model.text());
+        }
     });
     QObject::connect(widget, &QLineEdit::textChanged, &model,
                      [&model](const QString &text) { model.setText(text); });
@@ -114,6 +120,9 @@ void bind(TextBox &model, QLabel *caption)
 
 void bind(CheckBox &model, QCheckBox *widget)
 {
+    // A check box's own fill is the button colour; its background here is
+    // the colour behind it, as for every other control.
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
     connectModel(model, widget, [&model, widget] {
         mirrorCommon(model, widget, QPalette::Window);
@@ -124,10 +133,8 @@ void bind(CheckBox &model, QCheckBox *widget)
     QObject::connect(widget, &QCheckBox::clicked, &model, [&model] { model.click(); });
 }
 
-void bind(ComboBox &model, QComboBox *widget)
+void bind(ComboBox &model, PickList *widget)
 {
-    widget->setEditable(true);
-    widget->setInsertPolicy(QComboBox::NoInsert);
     widget->addItems(model.items());
     connectModel(model, widget, [&model, widget] {
         mirrorCommon(model, widget, QPalette::Base);
@@ -135,7 +142,7 @@ void bind(ComboBox &model, QComboBox *widget)
         if (model.index() < 0)
             widget->setEditText(model.items().value(0));
     });
-    QObject::connect(widget, &QComboBox::activated, &model, [&model](int index) { model.pick(index); });
+    QObject::connect(widget, &PickList::picked, &model, [&model](int index) { model.pick(index); });
 }
 
 void bind(Picture &model, QLabel *widget)

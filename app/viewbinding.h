@@ -2,8 +2,8 @@
 
 #include "form/controls.h"
 
+class PickList;
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,7 +20,7 @@ void bind(TextBox &model, QPlainTextEdit *widget);
 void bind(TextBox &model, SourceView *widget);
 void bind(TextBox &model, QLabel *caption);
 void bind(CheckBox &model, QCheckBox *widget);
-void bind(ComboBox &model, QComboBox *widget);
+void bind(ComboBox &model, PickList *widget);
 void bind(Picture &model, QLabel *widget);
 
 // Text boxes hold CR LF line breaks whatever the desktop's own are.

@@ -3,6 +3,7 @@
 #include "app/appearance.h"
 #include "app/mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -254,7 +255,9 @@ void MainWindowTest::sizePickMovesFocus()
     auto *sizes = widget<QComboBox>("Combo4");
     sizes->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), sizes);
-    sizes->activated(2);  // as a pick from the open list delivers it
+    sizes->showPopup();  // a pick from the open list
+    QTest::mouseClick(sizes->view()->viewport(), Qt::LeftButton, {},
+                      sizes->view()->visualRect(sizes->model()->index(2, 0)).center());
     QTRY_COMPARE(QApplication::focusWidget(), widget("Text1"));
     QCOMPARE(sizes->currentText(), "特大");
     QCOMPARE(window->form().state.titleSize, "9");
