@@ -119,6 +119,18 @@ static std::pair<qsizetype, qsizetype> linesAndLongest(const QByteArray &bytes)
     return {lines, qMax(longest, bytes.size() - start)};
 }
 
+// Why Open would refuse a file of these bytes for its lines; empty when it
+// would not.
+static QString beyondLineLimits(const QByteArray &bytes)
+{
+    const auto [lines, longest] = linesAndLongest(bytes);
+    if (lines <= mostMemoLines && longest <= longestMemoLine)
+        return {};
+    return QStringLiteral("行が多すぎるか長すぎます。開けるのは %1 行まで、1 行 %2 KB までです。")
+        .arg(mostMemoLines)
+        .arg(longestMemoLine >> 10);
+}
+
 void MainForm::openMemo()
 {
     EditorState &s = state;
@@ -143,12 +155,8 @@ void MainForm::openMemo()
         cannotRead(*reason);
         return;
     }
-    const auto [lines, longest] = linesAndLongest(std::get<QByteArray>(bytes));
-    if (lines > mostMemoLines || longest > longestMemoLine) {
-        cannotRead(QStringLiteral("行が多すぎるか長すぎます。開けるのは %1 行まで、"
-                                  "1 行 %2 KB までです。")
-                       .arg(mostMemoLines)
-                       .arg(longestMemoLine >> 10));
+    if (const QString reason = beyondLineLimits(std::get<QByteArray>(bytes)); !reason.isEmpty()) {
+        cannotRead(reason);
         return;
     }
     const auto record = memofile::read(std::get<QByteArray>(bytes));
@@ -228,10 +236,23 @@ void MainForm::saveMemo()
                      .arg(nameCharacters(missing))) != UserInterface::yes)
         return;
 
+    // A file Open would refuse keeps the work on disk, but the user should
+    // know before choosing it that it cannot be read back here.
+    const QByteArray bytes = cp932::encode(text);
+    QString beyondLimits = beyondLineLimits(bytes);
+    if (bytes.size() > largestMemoFile)
+        beyondLimits = diskfile::tooLarge(largestMemoFile);
+    if (!beyondLimits.isEmpty() &&
+        m_ui.ask(programTitle,
+                 QStringLiteral("この内容で保存したファイルは、ルミタで読み込めません。\r\n%1\r\n"
+                                "それでも保存しますか？")
+                     .arg(beyondLimits)) != UserInterface::yes)
+        return;
+
     const QString path = m_ui.chooseFileToSave(fileFilter, initialName);
     if (path.isEmpty())
         return;
-    const QString failure = diskfile::save(path, cp932::encode(text));
+    const QString failure = diskfile::save(path, bytes);
     if (!failure.isEmpty()) {
         m_ui.tell(programTitle,
                   QStringLiteral("ファイル「%1」を保存できませんでした。\r\n%2").arg(path, failure),

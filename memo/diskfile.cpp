@@ -13,10 +13,13 @@ namespace diskfile {
 static const QString notARegularFile =
     QStringLiteral("通常のファイルではありません（フォルダー、パイプ、デバイスなど）。");
 
+QString tooLarge(qint64 maxSize)
+{
+    return QStringLiteral("ファイルが大きすぎます。開けるのは %1 MB までです。").arg(maxSize >> 20);
+}
+
 std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize)
 {
-    const QString tooLarge =
-        QStringLiteral("ファイルが大きすぎます。開けるのは %1 MB までです。").arg(maxSize >> 20);
     const QString cannotOpen = QStringLiteral("ファイルを開けませんでした。");
     // Opening a pipe waits for a writer, and a device may never answer: the
     // file is opened without waiting, then taken only if it is a regular
@@ -33,7 +36,7 @@ std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize)
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
         return notARegularFile;
     if (status.st_size > maxSize)
-        return tooLarge;
+        return tooLarge(maxSize);
     // In chunks, to the end: the file may grow while it is read.
     QByteArray bytes;
     for (;;) {
@@ -44,7 +47,7 @@ std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize)
             return bytes;
         bytes += chunk;
         if (bytes.size() > maxSize)
-            return tooLarge;
+            return tooLarge(maxSize);
     }
 }
 

@@ -8,6 +8,9 @@
 // sentence for the user.
 namespace diskfile {
 
+// Why a file larger than maxSize is refused.
+QString tooLarge(qint64 maxSize);
+
 // The file's bytes, or why they could not be read. A file larger than
 // maxSize is refused without reading it all.
 std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize);
