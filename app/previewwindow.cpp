@@ -99,12 +99,18 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override
     {
+        // The engine has no Japanese texts of its own.
+        auto add = [this](QMenu *menu, QWebEnginePage::WebAction action, const QString &text) {
+            QAction *entry = pageAction(action);
+            entry->setText(text);
+            menu->addAction(entry);
+        };
         auto *menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->addAction(pageAction(QWebEnginePage::Copy));
+        add(menu, QWebEnginePage::Copy, QStringLiteral("コピー(&C)"));
         if (lastContextMenuRequest() && lastContextMenuRequest()->linkUrl().isValid())
-            menu->addAction(pageAction(QWebEnginePage::CopyLinkToClipboard));
-        menu->addAction(pageAction(QWebEnginePage::SelectAll));
+            add(menu, QWebEnginePage::CopyLinkToClipboard, QStringLiteral("リンクのアドレスをコピー(&L)"));
+        add(menu, QWebEnginePage::SelectAll, QStringLiteral("すべて選択(&A)"));
         menu->popup(event->globalPos());
     }
 };
