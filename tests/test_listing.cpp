@@ -1,213 +1,228 @@
-// The editor state at start-up, the text handlers, the listing refresh and the
-// control models' event rule.
+// The listing a seller gets after a sequence of actions, written out by hand
+// from the templates the auction pages expect.
 #include "formfixture.h"
-
-#include <QTest>
 
 class ListingTest : public QObject {
     Q_OBJECT
 private slots:
-    void startUpListing();
-    void programFolderGetsOneSeparator_data();
-    void programFolderGetsOneSeparator();
-    void typingTitleBuildsStandardTitle();
-    void emptyTitleKeepsSection();
-    void lineBreaksBecomeBreakTags_data();
-    void lineBreaksBecomeBreakTags();
-    void joinsFollowOmissionFlags_data();
-    void joinsFollowOmissionFlags();
-    void descriptionRebuildsByLayout();
-    void fileLayoutWithEmptyPieces();
-    void eventRule();
+    void startUp();
+    void afterActions_data();
+    void afterActions();
+    void colourCodes_data();
+    void colourCodes();
+    void frameSwitchWindow_data();
+    void frameSwitchWindow();
 };
 
-static const QString startUpPayment =
-    "<table border=1><tr><td width=550 bgcolor=#3366cc><font color=#ffffff "
-    "size=2>■支払い方法■</font></td></tr><tr><td width=550 ><font color=#0000ff size=2> "
-    "○銀行振り込み </font></center><center><font color=#000000 "
-    "size=2>［上記のお支払方法がご利用頂けます。］</font></center></font></Tr></td><br>";
+static const QString opening = "<center><body>", closing = "</table></center></body>";
+static const QString footnote = "</font></center><center><font color=#000000 size=2>"
+                                "［上記のお支払方法がご利用頂けます。］</font></center>";
+static const QString bank = " ○銀行振り込み ";
 
-void ListingTest::startUpListing()
+// The standard frame.
+static QString head(const QString &label, const QString &frame = "#3366cc", const QString &white = "#ffffff")
+{
+    return "<table border=1><tr><td width=550 bgcolor=" + frame + "><font color=" + white +
+           " size=2>" + label + "</font></td></tr>";
+}
+static QString titleHead(const QString &frame = "#3366cc") { return head("■商品名■", frame, "\"#ffffff\""); }
+static QString titleBody(const QString &text, const QString &size = "3", const QString &colour = "#000000")
+{
+    return "<tr><td width=550 bgColor=\"#ffffff\"><font color=" + colour + " size=" + size + ">" +
+           text + "</font></Tr></td>";
+}
+static QString body(const QString &text, const QString &colour = "#000000")
+{
+    return "<tr><td width=550 ><font color=" + colour + ">" + text + "</font></Tr></td><br>";
+}
+static QString payment(const QString &lines, const QString &heading = "■支払方法■", const QString &frame = "#3366cc")
+{
+    return head(heading, frame) + "<tr><td width=550 ><font color=#0000ff size=2>" + lines +
+           footnote + "</font></Tr></td><br>";
+}
+static const QString startPayment = payment(bank, "■支払い方法■");
+
+// The custom frame with its start colours.
+static QString customHead(const QString &label)
+{
+    return R"(<table><tr><TD width="100" bgcolor=#3366cc  height="50"><font color=#ffffff  size=2></center><center>)" +
+           label + "</font></td>";
+}
+static QString customTitle(const QString &text, const QString &sizeAttribute)
+{
+    return R"( <TD width="450" bgcolor=#C0C0C0  height="50"><font color=#000000  size=)" + sizeAttribute +
+           "></center><center>" + text + "</font></Tr></td>";
+}
+static QString customBody(const QString &text)
+{
+    return R"( <TD width="450" bgcolor=#C0C0C0  height="100"><font color=#000000 >)" + text + "</font></Tr></td>";
+}
+static QString customPayment(const QString &lines)
+{
+    return customHead("■支払方法■") +
+           R"(<TD width="450" bgcolor=#C0C0C0  height="50"><font color=#000000  size=2>)" + lines +
+           footnote + "</font></Tr></td>";
+}
+static const QString customStart = opening + customHead("■商品名■") + customTitle("", "3 ") +
+                                   customPayment(bank) + customHead("■商品説明■") + customBody("") +
+                                   customHead("■その他■") + customBody("") + closing;
+
+void ListingTest::startUp()
 {
     FormFixture f;
-    QCOMPARE(f.s.syuturyoku, "<center><body>" + startUpPayment + "</table></center></body>");
+    QCOMPARE(f.s.syuturyoku,
+             "<center><body><table border=1><tr><td width=550 bgcolor=#3366cc><font color=#ffffff "
+             "size=2>■支払い方法■</font></td></tr><tr><td width=550 ><font color=#0000ff size=2> "
+             "○銀行振り込み </font></center><center><font color=#000000 size=2>［上記のお支払方法が"
+             "ご利用頂けます。］</font></center></font></Tr></td><br></table></center></body>");
     QCOMPARE(f.s.syuturyoku.size(), 301);
     QCOMPARE(f.form.Text4.text(), QString());
-    QCOMPARE(f.s.editedFlag, 0);
-    QCOMPARE(f.s.headCellColour, "#3366cc ");
-    QCOMPARE(f.s.textColour.toString(), "#000000");
-    QVERIFY(!f.form.Combo2.isEnabled() && !f.form.Combo7.isEnabled() && f.form.Combo1.isEnabled());
-    QCOMPARE(f.form.Image2.path(), "/opt/rumita/kime2.jpg");
 }
 
-void ListingTest::programFolderGetsOneSeparator_data()
+// Each expectation is a piece the listing holds, "!piece" one it lacks, or
+// "=listing" the whole of it.
+void ListingTest::afterActions_data()
 {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("appFolder");
-    QTest::newRow("plain folder") << "/opt/rumita" << "/opt/rumita/";
-    QTest::newRow("root") << "/" << "/";
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("expected");
+    auto row = [](const char *name, const QStringList &actions, const QStringList &expected) {
+        QTest::newRow(name) << actions << expected;
+    };
+    const QString allNine = " ○ペイメント  ○銀行振込  ○郵便振替  ○イーバンク決算  ○ジャパンネットバンク決算 "
+                            " ○UFJ銀行決算  ○スルガ銀行決算  ○商品代引  ○現金書留 ";
+    row("title", {"Text1=テスト"}, {"=" + opening + titleHead() + titleBody("テスト") + startPayment + closing});
+    row("title emptied", {"Text1=A", "Text1="}, {titleHead() + titleBody("")});
+    row("description lines", {"Text2=A\r\nB"},
+        {"=" + opening + startPayment + head("■商品説明■") + body("A\r<br>B") + closing});
+    row("other notes as typed", {"Text3=<b>&\n"},
+        {"=" + opening + startPayment + head("■その他■") + body("<b>&<br>") + closing});
+    row("all nine methods", {"Check2", "Check3", "Check4", "Check5", "Check5", "Check6", "Check7", "Check8", "Check9", "Check20"},
+        {payment(allNine)});
+    row("no method", {"Check5"}, {payment("")});
+    row("ticked and unticked", {"Check7", "Check7"}, {payment(bank)});
+    row("grey boxes count as unticked", {"Check20:2", "Check12:2", "Check13:2", "Text3=x"},
+        {payment(bank), head("■その他■") + body("x")});
+    row("payment left out", {"Check7", "Check12", "Text2=d"}, {"!■支払", head("■商品説明■")});
+    row("payment back as it was", {"Check12", "Check7:1", "Check12"}, {payment(bank + " ○ジャパンネットバンク決算 ")});
+    row("both left out", {"Text1=T", "Text2=D", "Text3=O", "Check12", "Check13"},
+        {"=" + opening + titleHead() + titleBody("T") + head("■商品説明■") + body("D") + closing});
+    row("other back", {"Text3=O", "Check13", "Check13"}, {head("■その他■") + body("O")});
+    row("large title", {"Text1=T", "Combo4:1"}, {titleBody("T", "5")});
+    row("largest title", {"Text1=T", "Combo4:2"}, {titleBody("T", "9")});
+    row("normal title again", {"Combo4:2", "Combo4:0"}, {titleBody("", "3")});
+    row("frame colour", {"Combo1:3"},
+        {"=" + opening + head("■商品名■", "#ED9BA0") + payment(bank, "■支払い方法■", "#ED9BA0") +
+         head("■商品説明■", "#ED9BA0") + head("■その他■", "#ED9BA0") + closing});
+    row("text colour", {"Combo1:3", "Text2=d", "Combo5:2"},
+        {titleBody("", "3", "#0000ff"), payment(bank, "■支払方法■", "#ED9BA0"), body("d", "#0000ff")});
+    row("payment stays blue", {"Combo5:3"}, {titleBody("", "3", "#450526"), payment(bank)});
+    row("custom frame", {"Check11"}, {"=" + customStart});
+    row("custom by unticking Check1", {"Check1"}, {"=" + customStart});
+    row("standard again", {"Check11", "Check11"},
+        {"=" + opening + titleHead() + titleBody("") + payment(bank) + head("■商品説明■") + body("") +
+         head("■その他■") + body("") + closing});
+    row("custom title typed", {"Check11", "Text1=T"}, {customTitle("T", "3")});
+    row("custom title size", {"Check11", "Combo4:1"}, {customTitle("", "5")});
+    row("custom payment", {"Check11", "Check8"}, {customPayment(bank + " ○現金書留 ")});
+    row("custom colour", {"Check11", "Combo3:3"},
+        {R"( <TD width="450" bgcolor=#EFF0B0  height="50"><font color=#000000  size=3></center><center></font>)"});
+    row("custom colour waits", {"Combo2=6"}, {"=" + opening + startPayment + closing});
+    row("custom colour shows", {"Combo2=6", "Check11"}, {"bgcolor=#ED875B  height=\"50\"><font color=#ffffff  size=2>"});
+    row("switch keeps inputs", {"Text1=題", "Text2=一\r\n二", "Combo1:3", "Check11", "Combo2:6", "Check1"},
+        {"=" + opening + titleHead("#ED9BA0") + titleBody("題") + payment(bank, "■支払方法■", "#ED9BA0") +
+         head("■商品説明■", "#ED9BA0") + body("一\r<br>二") + head("■その他■", "#ED9BA0") + body("") + closing});
+    row("switch keeps colours", {"Check11", "Combo2:6", "Check1", "Check1"}, {"bgcolor=#ED875B  height"});
 }
 
-void ListingTest::programFolderGetsOneSeparator()
+void ListingTest::afterActions()
 {
-    QFETCH(QString, folder);
-    FormFixture f(folder);
-    QTEST(f.s.appFolder, "appFolder");
-}
-
-void ListingTest::typingTitleBuildsStandardTitle()
-{
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, expected);
     FormFixture f;
-    f.form.Text1.setText("テスト");
-    const QString head = "<table border=1><tr><td width=550 bgcolor=#3366cc><font "
-                         "color=\"#ffffff\" size=2>■商品名■</font></td></tr>";
-    const QString body = "<tr><td width=550 bgColor=\"#ffffff\"><font color=#000000 "
-                         "size=3>テスト</font></Tr></td>";
-    QCOMPARE(f.s.titleHeadFragment, head);
-    QCOMPARE(f.s.titleBodyFragment, body);
-    const QString listing = "<center><body>" + head + body + startUpPayment + "</table></center></body>";
-    QCOMPARE(f.s.syuturyoku, listing);
+    f.act(actions);
+    const QString &listing = f.s.syuturyoku;
+    for (const QString &piece : expected) {
+        if (piece.startsWith('='))
+            QCOMPARE(listing, piece.mid(1));
+        else
+            QVERIFY2(listing.contains(piece.mid(piece.startsWith('!'))) != piece.startsWith('!'),
+                     qPrintable(piece + "\nin\n" + listing));
+    }
     QCOMPARE(f.form.Text4.text(), listing);
     QCOMPARE(f.form.Text4.cursorPosition(), listing.size());
-    QCOMPARE(f.s.editedFlag, 1);
 }
 
-void ListingTest::emptyTitleKeepsSection()
+// Every item of every list by the code it puts into the listing.
+void ListingTest::colourCodes_data()
 {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<QString>("where");
+    QTest::newRow("Combo1") << QStringList{} << "Combo1"
+                            << QStringList{"#3366cc", "#450526", "#808080", "#ED9BA0", "#000000", "#3DBA65"} << "bgcolor=%1>";
+    QTest::newRow("Combo5") << QStringList{"Text2=d"} << "Combo5"
+                            << QStringList{"#000000", "#808080", "#0000ff", "#450526"} << "color=%1>d<";
+    QTest::newRow("Combo2") << QStringList{"Check11"} << "Combo2"
+                            << QStringList{"#3366cc ", "#ED9BA0 ", "#009999 ", "#000000 ", "#450526 ", "#808080 ", "#ED875B "}
+                            << "bgcolor=%1 height=\"50\"><font color=#ffffff  size=2></center><center>■商品名";
+    QTest::newRow("Combo3") << QStringList{"Check11"} << "Combo3"
+                            << QStringList{"#C0C0C0 ", "#ffffff ", "#89C9E5 ", "#EFF0B0 ", "#C6E2B1 ", "#000000 ", "#EBC2B4 "}
+                            << "bgcolor=%1 height=\"100\"><font color=#000000 >";
+    QTest::newRow("Combo6") << QStringList{"Check11"} << "Combo6"
+                            << QStringList{"#ffffff ", "#000000 ", "#0000ff "} << "color=%1 size=2></center><center>■商品名";
+    QTest::newRow("Combo7") << QStringList{"Check11"} << "Combo7"
+                            << QStringList{"#000000 ", "#808080 ", "#ffffff ", "#0000ff "} << "color=%1></font>";
+}
+
+void ListingTest::colourCodes()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, list);
+    QFETCH(QStringList, codes);
+    QFETCH(QString, where);
     FormFixture f;
-    f.form.Text1.setText("A");
-    f.form.Text1.setText("");
-    QCOMPARE(f.s.titleBodyFragment,
-             "<tr><td width=550 bgColor=\"#ffffff\"><font color=#000000 size=3></font></Tr></td>");
-    QVERIFY(f.s.syuturyoku.contains("■商品名■"));
+    f.act(before);
+    for (int i = codes.size() - 1; i >= 0; --i) {
+        f.act({QString("%1:%2").arg(list).arg(i)});
+        QVERIFY2(f.s.syuturyoku.contains(where.arg(codes[i])), qPrintable(codes[i]));
+    }
 }
 
-void ListingTest::lineBreaksBecomeBreakTags_data()
+// Exactly one frame box is ticked, and the lists, colours and pictures follow it.
+void ListingTest::frameSwitchWindow_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("converted");
-    QTest::newRow("CR LF") << "A\r\nB" << "A\r<br>B";
-    QTest::newRow("lone LF") << "A\nB" << "A<br>B";
-    QTest::newRow("leading and doubled") << "\n\r\n\nX" << "<br>\r<br><br>X";
-    QTest::newRow("markup passes unchanged") << "<b>&amp;</b>" << "<b>&amp;</b>";
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<bool>("custom");
+    QTest::newRow("untick Check1") << QStringList{"Check1"} << true;
+    QTest::newRow("tick Check11") << QStringList{"Check11"} << true;
+    QTest::newRow("back by Check1") << QStringList{"Check11", "Check1"} << false;
+    QTest::newRow("back by Check11") << QStringList{"Check1", "Check11"} << false;
+    QTest::newRow("five clicks") << QStringList{"Check1", "Check1", "Check11", "Check11", "Check1"} << true;
 }
 
-void ListingTest::lineBreaksBecomeBreakTags()
+void ListingTest::frameSwitchWindow()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, converted);
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, custom);
     FormFixture f;
-    f.form.Text2.setText(typed);
-    f.form.Text3.setText(typed);
-    QCOMPARE(f.s.descriptionText, converted);
-    QCOMPARE(f.s.otherText, converted);
-    QVERIFY(f.s.syuturyoku.contains("<tr><td width=550 ><font color=#000000>" + converted +
-                                    "</font></Tr></td><br>"));
-}
-
-void ListingTest::joinsFollowOmissionFlags_data()
-{
-    QTest::addColumn<qint16>("omitOther");
-    QTest::addColumn<qint16>("omitPayment");
-    QTest::addColumn<QString>("parts");
-    QTest::newRow("all") << qint16(0) << qint16(0) << "[ th tb p dh db oh ob ]";
-    QTest::newRow("no other") << qint16(1) << qint16(0) << "[ th tb p dh db ]";
-    QTest::newRow("no payment") << qint16(0) << qint16(1) << "[ th tb dh db oh ob ]";
-    QTest::newRow("neither") << qint16(1) << qint16(1) << "[ th tb dh db ]";
-}
-
-void ListingTest::joinsFollowOmissionFlags()
-{
-    QFETCH(qint16, omitOther);
-    QFETCH(qint16, omitPayment);
-    FormFixture f;
-    EditorState &s = f.s;
-    s.listingOpen = "[";
-    s.titleHeadFragment = " th";
-    s.titleBodyFragment = " tb";
-    s.paymentFragment = " p";
-    s.descriptionHeadFragment = " dh";
-    s.descriptionBodyFragment = " db";
-    s.otherHeadFragment = " oh";
-    s.otherBodyFragment = " ob";
-    s.listingClose = " ]";
-    s.omitOther = omitOther;
-    s.omitPayment = omitPayment;
-    f.form.refreshListing();
-    QTEST(s.syuturyoku, "parts");
-    QCOMPARE(s.paymentFragment, " p");  // an omitted section keeps its fragments
-}
-
-void ListingTest::descriptionRebuildsByLayout()
-{
-    FormFixture f;
-    f.form.Text2.setText("説明");
-    QCOMPARE(f.s.titleHeadFragment, QString());  // the standard frame rebuilds its own section
-    QCOMPARE(f.s.descriptionBodyFragment,
-             "<tr><td width=550 ><font color=#000000>説明</font></Tr></td><br>");
-
-    f.s.layoutMode = 2;
-    f.form.Text2.setText("説明2");
-    QCOMPARE(f.s.titleHeadFragment,
-             "<table><tr><TD width=\"100\" bgcolor=#3366cc  height=\"50\"><font color=#ffffff  "
-             "size=2></center><center>■商品名■</font></td>");
-    QCOMPARE(f.s.titleBodyFragment,
-             " <TD width=\"450\" bgcolor=#C0C0C0  height=\"50\"><font color=#000000  "
-             "size=3></center><center></font></Tr></td>");
-    QCOMPARE(f.s.descriptionBodyFragment,
-             " <TD width=\"450\" bgcolor=#C0C0C0  height=\"100\"><font color=#000000 >説明2</font></Tr></td>");
-    QVERIFY(f.s.paymentFragment.startsWith("<table><tr><TD width=\"100\" bgcolor=#3366cc  "
-                                          "height=\"50\"><font color=#ffffff  size=2></center><center>■支払方法■"));
-    QVERIFY(f.s.otherHeadFragment.contains("■その他■"));
-}
-
-void ListingTest::fileLayoutWithEmptyPieces()
-{
-    FormFixture f;
-    f.s.layoutMode = 3;
-    f.form.Text1.setText("T");
-    QCOMPARE(f.s.titleHeadFragment, "#3366cc #ffffff ■商品名■");
-    QCOMPARE(f.s.titleBodyFragment, "#C0C0C0 #000000 3T");
-    QCOMPARE(f.s.paymentFragment, "#3366cc #ffffff #C0C0C0 #000000 " + f.s.paymentText);
-
-    // Filled with the custom frame's own pieces, the file layout is the custom frame.
-    for (int n = 1; n <= EditorState::layoutPieceCount; ++n)
-        f.s.layoutPiece(n) = fragments::customPieces()[n - 1];
-    f.form.Text1.setText("U");
-    const QString fromFile = f.s.syuturyoku;
-    f.s.layoutMode = 2;
-    f.form.Text1.setText("V");
-    f.form.Text1.setText("U");
-    QCOMPARE(f.s.syuturyoku, fromFile);
-}
-
-void ListingTest::eventRule()
-{
-    QStringList runs;
-    CheckBox outer("outer"), inner("inner");
-    inner.setHandler([&] { runs << "inner"; outer.setValue(1); });
-    outer.setHandler([&] {
-        runs << "outer begins";
-        inner.setValue(outer.value());
-        runs << "outer ends";
-    });
-    outer.setValue(1);
-    // The nested run finishes before the setter returns; setting the value a
-    // box already has runs nothing, which ends the chain.
-    QCOMPARE(runs, QStringList({"outer begins", "inner", "outer ends"}));
-    runs.clear();
-    outer.setValue(1);
-    QVERIFY(runs.isEmpty());
-
-    int picks = 0;
-    ComboBox list("list", {"a", "b"});
-    list.setHandler([&] { ++picks; });
-    list.select(1);
-    list.select(1);
-    QCOMPARE(picks, 1);  // code selects run the handler on a change only
-    list.pick(1);
-    list.pick(1);
-    QCOMPARE(picks, 3);  // every user pick runs it
+    f.act(clicks);
+    const QStringList standard{"Check1=1 1 0 192,255,255", "Check11=0 1 0 224,224,224", "Combo1=-1 1", "Combo5=-1 1",
+                               "Combo2=-1 0", "Combo3=-1 0", "Combo6=-1 0", "Combo7=-1 0",
+                               "/opt/rumita/hime.jpg", "/opt/rumita/kime2.jpg"};
+    const QStringList customFrame{"Check1=0 1 0 224,224,224", "Check11=1 1 0 255,192,192", "Combo1=-1 0", "Combo5=-1 0",
+                                  "Combo2=-1 1", "Combo3=-1 1", "Combo6=-1 1", "Combo7=-1 1",
+                                  "/opt/rumita/hime2.jpg", "/opt/rumita/kime.jpg"};
+    QStringList shown;
+    for (const QString &control : f.controls())
+        if (control.startsWith("Check1=") || control.startsWith("Check11=") ||
+            (control.startsWith("Combo") && !control.startsWith("Combo4")))
+            shown << (control.startsWith("Combo") ? control.section(' ', 0, 1) : control);
+    shown << f.form.Image1.path() << f.form.Image2.path();
+    shown.sort();
+    QStringList expected = custom ? customFrame : standard;
+    expected.sort();
+    QCOMPARE(shown, expected);
 }
 
 QTEST_GUILESS_MAIN(ListingTest)
