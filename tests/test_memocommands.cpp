@@ -1,10 +1,8 @@
-// New, Open, Save, preview, paste, help and exit over a scripted desktop: the
-// questions asked, the bytes written and what an Open brings back.
+// New, Open and Save over a scripted desktop: the questions asked, the bytes
+// written and what an Open brings back.
 #include "formfixture.h"
-#include "memo/cp932.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
@@ -22,7 +20,6 @@ private slots:
     void badFileChangesNothing();
     void saveRefusesOrAsks();
     void failedSaveKeepsOldFile();
-    void previewPasteHelpExit();
 };
 
 static const QString M = "<qip.$>";
@@ -195,43 +192,6 @@ void MemoCommandsTest::failedSaveKeepsOldFile()
     QVERIFY(f.ui.asked.size() == 1 && f.ui.asked[0].startsWith("ルミタ|ファイル「" + target + "」を保存できませんでした。"));
     QCOMPARE(contents(target), "old\r\n");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"memo.qip"});
-}
-
-void MemoCommandsTest::previewPasteHelpExit()
-{
-    QTemporaryDir folder;
-    FormFixture f(folder.path());
-    f.act({"Text3=ｶﾅ〜", "New"});  // preview and paste take the listing, not the empty source box
-    QSignalSpy focus(&f.form.Text1, &Control::focusRequested);
-    const QString blank = f.s.syuturyoku;
-    f.form.preview();
-    QCOMPARE(f.ui.preview, folder.filePath("prev.html"));
-    QCOMPARE(contents(f.ui.preview), cp932::encode(blank + "\r\n"));
-    QVERIFY(f.ui.clipboard.isEmpty() && focus.count() == 1);
-    f.form.paste();
-    QCOMPARE(f.ui.clipboard, blank);
-    QCOMPARE(f.ui.asked.last(), "ルミタ|※貼り付け状態になりました!\r\n\r\nオークションの説明欄へ右クリック＞貼り付けしてください。");
-    QVERIFY(focus.count() == 2 && f.s.syuturyoku == blank);
-
-    f.form.showHelp();
-    QCOMPARE(f.ui.help.split("\r\n"), QStringList({
-        "［ＨＥＬＰ］", "", "■新規作成■＞＞左上のメニューに新規作成があります。「作成中の文章は失われます」", "",
-        "■プレビュー■＞＞すべて入力が済みましたら下のプレビューを押してください。", "",
-        "■貼り付け状態■＞＞貼り付け状態にするとオークションの説明欄に右クリックで貼り付け出来ます。", "",
-        "■タイトルサイズ■＞＞左下のタイトルサイズで大きさを変更できます。", "",
-        "■省略項目■＞＞左下の支払い（銀行振り込み）その他省略にチェックを入れると省略出来ます。", "",
-        "■書き換え■＞＞文字を入力後でも標準・カスタム等を変更すると背景だけが変更されます。", "",
-        "■銀行の文字色■＞＞標準枠の銀行の文字色は青に固定されています。", "",
-        "■JPNETBANK■＞＞チェックを入れるとジャパンネットバンク決算と表示されます。", "",
-        "■HTMLソース■＞＞HTMLの進行状況が見れます。この部分が貼り付けされます。"}));
-
-    f.ui.answers = {UserInterface::no, UserInterface::no, UserInterface::yes};
-    f.ui.asked.clear();
-    f.form.exitProgram();
-    QVERIFY(!f.form.confirmClose() && f.ui.quits == 0);
-    f.form.exitProgram();
-    QCOMPARE(f.ui.quits, 1);
-    QCOMPARE(f.ui.asked, QStringList(3, "終了しますか？|ルミタを終了しますか？"));
 }
 
 QTEST_GUILESS_MAIN(MemoCommandsTest)

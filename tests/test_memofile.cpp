@@ -1,10 +1,9 @@
 // What the memo reader takes from bytes and what it refuses, the corpus that
-// seeds the fuzzer included, and input no file dialog should ever bring.
+// seeds the fuzzer included (which tries random bytes in CI).
 #include "memo/cp932.h"
 #include "memo/memofile.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTest>
 
 class MemoFileTest : public QObject {
@@ -12,7 +11,7 @@ class MemoFileTest : public QObject {
 private slots:
     void reading_data();
     void reading();
-    void hostileInput();
+    void hugeInput();
 };
 
 static const QString M = memofile::marker;
@@ -80,25 +79,15 @@ void MemoFileTest::reading()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, read);
-    const QString got = outcome(bytes);
     if (read == "same")
         QCOMPARE(memofile::compose(std::get<MemoRecord>(memofile::read(bytes))), bytes);
-    else if (read == "taken")
-        QVERIFY(got != "refused");
     else
-        QCOMPARE(got, read);
+        QVERIFY2(read == "taken" ? outcome(bytes) != "refused" : outcome(bytes) == read, qPrintable(outcome(bytes)));
 }
 
-void MemoFileTest::hostileInput()
+// Linear in the file's size, or these would outlast the test's time limit.
+void MemoFileTest::hugeInput()
 {
-    QRandomGenerator random(6);
-    for (int i = 0; i < 300; ++i) {
-        QByteArray bytes(random.bounded(4000), Qt::Uninitialized);
-        for (char &c : bytes)
-            c = char(random.bounded(256));
-        (void)memofile::read(i % 2 ? bytes : (M.toLatin1() + bytes.toHex()).repeated(60));
-    }
-    // Linear in the file's size, or these would outlast the test's time limit.
     const QByteArray blank = withField(-1, {});
     QCOMPARE(outcome(blank + M.toLatin1().repeated(100000)), "||0|1");
     QCOMPARE(outcome(blank + QByteArray(8 << 20, 'x')), "||0|1");
