@@ -132,15 +132,23 @@ void MemoCommandsTest::fileLayout()
 void MemoCommandsTest::badFileChangesNothing_data()
 {
     QTest::addColumn<QString>("path");
-    for (const QString &name : QDir(memoData("")).entryList({"bad-*.qip"}))
-        QTest::newRow(qPrintable(name)) << memoData(name);
-    QTest::newRow("missing file") << memoData("no-such-file.qip");
-    QTest::newRow("a folder") << memoData("");
+    QTest::addColumn<QString>("reason");
+    const QString shortFile = "項目が足りません。ルミタファイルでないか、途中で切れています。";
+    QTest::newRow("empty") << memoData("bad-empty.qip") << shortFile;
+    QTest::newRow("51 markers") << memoData("bad-51-markers.qip") << shortFile;
+    QTest::newRow("cut character") << memoData("bad-encoding.qip") << "Shift-JIS として読めない文字が含まれています。";
+    QTest::newRow("layout 4") << memoData("bad-layout.qip") << "16 番目の項目（枠の種類）の値が正しくありません。";
+    QTest::newRow("list index") << memoData("bad-list-index.qip") << "18 番目の項目（色の選択）の値が正しくありません。";
+    QTest::newRow("fraction") << memoData("bad-number.qip") << "15 番目の項目（タイトルの大きさ）の値が正しくありません。";
+    QTest::newRow("marker in a text") << memoData("bad-shifted.qip") << "4 番目の項目（チェックの状態）の値が正しくありません。";
+    QTest::newRow("missing file") << memoData("no-such-file.qip") << "";
+    QTest::newRow("a folder") << memoData("") << "";
 }
 
 void MemoCommandsTest::badFileChangesNothing()
 {
     QFETCH(QString, path);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     FormFixture f;
     f.ui.fileNames = {memoData("valid-layout3.qip"), path, dir.filePath("after.qip")};
@@ -149,7 +157,7 @@ void MemoCommandsTest::badFileChangesNothing()
     f.act({"Open"});
     QCOMPARE(f.controls() << f.s.syuturyoku, before);
     QCOMPARE(f.ui.asked.size(), 2);
-    QVERIFY2(f.ui.asked[1].startsWith("ルミタ|ファイル「" + path + "」を読み込めませんでした。"), qPrintable(f.ui.asked[1]));
+    QVERIFY2(f.ui.asked[1].startsWith("ルミタ|ファイル「" + path + "」を読み込めませんでした。\r\n" + reason), qPrintable(f.ui.asked[1]));
     f.act({"Save"});  // the pieces of the good file are still there
     QVERIFY(contents(dir.filePath("after.qip")).contains("<!--piece31-->"));
 }
@@ -170,6 +178,9 @@ void MemoCommandsTest::saveRefusesOrAsks()
     QVERIFY(f.ui.fileDialogs.isEmpty());
     f.act({"Save"});  // Yes: "?" in their place, the JIS wave dash in the code page's own form
     QVERIFY(contents(dir.filePath("a.qip")).startsWith(M.toLatin1() + "caf??\x81\x60" + M.toLatin1()));
+    f.ui.answers = {UserInterface::no};
+    f.act({"Text2=", "Text3=àáâãäåæçèéêë", "Save"});  // ten are named, the rest counted
+    QVERIFY(f.ui.asked.last().endsWith("「é」(U+00E9)　ほか 2 文字\r\nこれらを「?」に置き換えて保存しますか？"));
 }
 
 // A short write, as a full disk makes it, keeps the old file whole.
@@ -189,7 +200,8 @@ void MemoCommandsTest::failedSaveKeepsOldFile()
     f.act({"Text2=" + QString(100000, 'a'), "Save"});
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    QVERIFY(f.ui.asked.size() == 1 && f.ui.asked[0].startsWith("ルミタ|ファイル「" + target + "」を保存できませんでした。"));
+    QCOMPARE(f.ui.asked, QStringList{"ルミタ|ファイル「" + target + "」を保存できませんでした。\r\n"
+                                     "書き込みが途中で失敗しました。ディスクの空き容量を確かめてください。"});
     QCOMPARE(contents(target), "old\r\n");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"memo.qip"});
 }
