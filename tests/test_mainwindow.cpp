@@ -95,8 +95,8 @@ static QWidget *shown(const QString &name)
 
 void MainWindowTest::init()
 {
-    // kime.jpg is left out: the custom frame keeps the picture shown before.
-    for (const char *picture : {"hime.jpg", "hime2.jpg", "kime2.jpg"})
+    // kime.jpg and kime2.jpg are left out: Image2 keeps the design picture.
+    for (const char *picture : {"hime.jpg", "hime2.jpg"})
         QFile::copy(qEnvironmentVariable("RUMITA_PICTURES") + '/' + picture, folder.filePath(picture));
     window = new MainWindow(folder.path());
     window->show();
@@ -114,7 +114,7 @@ void MainWindowTest::looksAsDesigned_data()
 
 // Pixels further apart than this in a colour channel differ; a few may, at
 // the odd anti-aliased edge.
-static constexpr int channelTolerance = 40, differingPixelsAllowed = 8;
+static constexpr int channelTolerance = 16, differingPixelsAllowed = 2;
 
 void MainWindowTest::looksAsDesigned()
 {
@@ -150,8 +150,7 @@ void MainWindowTest::looksAsDesigned()
                              .arg(differing).arg(path).arg(where.left()).arg(where.right()).arg(where.top())
                              .arg(where.bottom()).arg(out)));
     }
-    if (look != window)
-        look->close();
+    QVERIFY(look == window || (look->findChild<QLabel *>("Label1") && look->findChild<QLabel *>("Label2") && look->close()));
 }
 
 void MainWindowTest::namesMenusAndTabOrder()
@@ -201,6 +200,8 @@ void MainWindowTest::sellersRoad()
     QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), source().size());
     type(widget("Text2"), "一行目\n二行目");
     QVERIFY(source().contains("<font color=#000000>一行目\n<br>二行目</font>"));
+    type(widget<QComboBox>("Combo4")->lineEdit(), "特大\n");  // typing in a list picks nothing and adds nothing
+    QVERIFY(widget<QComboBox>("Combo4")->count() == 3 && source().contains("size=3>限定品"));
     click("Check20"), click("Check7");
     QVERIFY(source().contains(" ○ペイメント  ○銀行振り込み  ○ジャパンネットバンク決算 "));
     // Each of these hands the focus back to the title.

@@ -54,6 +54,7 @@ void MemoFileTest::reading_data()
     row("51 markers", cut.chopped(M.size()), "refused");
     row("52 markers", cut + "\r\n", "|\r\n|0|1");
     row("52 markers, lone CR", cut + "tail\r", "|tail\r\n|0|1");
+    row("52 markers, no line end", cut + "tail", "|tail\r\n|0|1");
     row("text after the record", blank + "more" + M.toLatin1() + "\r\n", "||0|1");
     row("lone CR", withField(1, "one\rtwo\r"), "one\r\ntwo\r\n||0|1");
     row("lone LF", withField(1, "one\ntwo\n"), "one\ntwo\n||0|1");
