@@ -3,6 +3,7 @@
 #include "formfixture.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
@@ -98,10 +99,14 @@ void MemoCommandsTest::openRestoresWhatWasSaved()
         f.act({"Save"});
         QCOMPARE(contents(dir.filePath("again.qip")), contents(dir.filePath("memo.qip")));
     }
-    // Opened over a window that already shows it, nothing counts as an edit.
+    // Opened over a window that already shows it, nothing counts as an edit;
+    // the focus still goes to the title.
     original.ui.fileNames = {dir.filePath("blank.qip"), dir.filePath("blank.qip")};
-    original.act({"New", "Save", "Open", "Open"});
+    original.act({"New", "Save"});
+    QSignalSpy focus(&original.form.Text1, &Control::focusRequested);
+    original.act({"Open", "Open"});
     QCOMPARE(original.ui.asked, QStringList{newQuestion});
+    QCOMPARE(focus.count(), 1);
 }
 
 // The file's own pieces build the listing until Check1 leaves them for good.
