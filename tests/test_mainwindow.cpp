@@ -67,7 +67,7 @@ void MainWindowTest::answer(QStringList answers)
     auto *timer = new QTimer(window);
     connect(timer, &QTimer::timeout, this, [this, timer, answers]() mutable {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        if (!modal || !modal->isVisible() || answers.isEmpty())
             return;
         const QString next = answers.takeFirst();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
@@ -80,7 +80,7 @@ void MainWindowTest::answer(QStringList answers)
             QMetaObject::invokeMethod(dialog, "accept");
         }
         if (answers.isEmpty())
-            timer->deleteLater();
+            timer->stop(), timer->deleteLater();
     });
     timer->start(20);
 }
@@ -150,7 +150,8 @@ void MainWindowTest::looksAsDesigned()
                              .arg(differing).arg(path).arg(where.left()).arg(where.right()).arg(where.top())
                              .arg(where.bottom()).arg(out)));
     }
-    QVERIFY(look == window || (look->findChild<QLabel *>("Label1") && look->findChild<QLabel *>("Label2") && look->close()));
+    QVERIFY(look == window || (look->windowTitle() == "HELP" && look->findChild<QLabel *>("Label1") &&
+                               look->findChild<QLabel *>("Label2") && look->close()));
 }
 
 void MainWindowTest::namesMenusAndTabOrder()
