@@ -217,7 +217,8 @@ void MainWindowTest::sellersRoad()
     const QString memo = folder.filePath("出品.qip");
     answer({memo, "Yes", "OK"});  // New asks; paste tells
     menu("IME_hozon"), menu("IDM_sinki");
-    QVERIFY(source().isEmpty() && title->text().isEmpty() && !widget<QCheckBox>("Check7")->isChecked());
+    QVERIFY(source().isEmpty() && title->text().isEmpty() && !widget<QCheckBox>("Check7")->isChecked() &&
+            widget<QComboBox>("Combo4")->currentText() == "普通");
     click("Command2"), focusBack();  // the blank listing, although the source box is empty
     QVERIFY(QApplication::clipboard()->text().contains("■商品名■") && source().isEmpty());
     QCOMPARE(answered.value(1), "新規作成|現在のデーターは失われます！\r\n  新規作成しますか？|4");  // the question icon
