@@ -261,6 +261,9 @@ void MainWindowTest::sellersRoad()
         click("Command3");
         QTRY_VERIFY_WITH_TIMEOUT(pageText(view).contains("二回目"), 30000);
         QCOMPARE(shown("Form2"), preview);
+        QPointer<QWidget> closed = preview;  // a closed preview is gone; the next one is new
+        preview->close();
+        QTRY_VERIFY(!closed);
     }
 
     menu("idm_kidou");
