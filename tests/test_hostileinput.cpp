@@ -83,15 +83,21 @@ void HostileInputTest::refusedAtOpen()
     returned.set_value();
     watchdog.join();
     QVERIFY(!released);
-    QCOMPARE(f.ui.messages.size(), 1);
-    QVERIFY2(f.ui.messages[0].contains(path) && f.ui.messages[0].contains(reason),
-             qPrintable(f.ui.messages[0]));
+    QCOMPARE(f.ui.asked.size(), 1);
+    QVERIFY2(f.ui.asked[0].contains(path) && f.ui.asked[0].contains(reason),
+             qPrintable(f.ui.asked[0]));
     QCOMPARE(f.form.Text1.text(), "そのままのタイトル");
     QCOMPARE(f.s.syuturyoku, listing);
-    if (kind == "file")
+    if (kind == "file") {  // Save names the same limit, and writes nothing when told No
+        f.form.Text2.setText(QString::fromLatin1(content));
+        f.ui.answers << UserInterface::no;
+        f.form.saveMemo();
+        QVERIFY2(f.ui.asked.size() == 2 && f.ui.asked[1].contains(reason), qPrintable(f.ui.asked.last()));
+        QCOMPARE(f.ui.fileDialogs.size(), 1);
         return;
+    }
     f.form.saveMemo();
-    QCOMPARE(f.ui.messages.size(), 2);
+    QCOMPARE(f.ui.asked.size(), 2);
     QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
 }
 

@@ -1,288 +1,212 @@
-// New, Open and Save through a scripted desktop, on files in a temporary folder.
+// New, Open and Save over a scripted desktop: the questions asked, the bytes
+// written and what an Open brings back.
 #include "formfixture.h"
-#include "memo/memofile.h"
 
 #include <QDir>
-#include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
-#include <optional>
 #include <sys/resource.h>
-#include <unistd.h>
 
 class MemoCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void newAndOpenAsk();
-    void workedExampleAndPiecesAfterNew();
-    void saveThenOpen_data();
-    void saveThenOpen();
-    void refusedAndAskedTexts();
-    void failedSave_data();
-    void failedSave();
-    void failedOpen_data();
-    void failedOpen();
+    void questionsBeforeNewAndOpen();
+    void everyChangeCountsAsAnEdit();
+    void workedExample();
+    void openRestoresWhatWasSaved_data();
+    void openRestoresWhatWasSaved();
+    void fileLayout();
+    void badFileChangesNothing_data();
+    void badFileChangesNothing();
+    void saveRefusesOrAsks();
+    void failedSaveKeepsOldFile();
 };
 
-static QString dataFile(const QString &name)
-{
-    return qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo/" + name;
-}
+static const QString M = "<qip.$>";
+static const QString newQuestion = "新規作成|現在のデーターは失われます！\r\n  新規作成しますか？";
+static const QString openQuestion = "読み込み|読み込みをすると現在のデーターは失われます？";
 
-static QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-// Everything a command may change, pictures aside (they follow the frame
-// switch's history, not the file).
-static QStringList snapshot(FormFixture &f)
-{
-    QStringList out;
-    for (const Control *control : f.form.findChildren<Control *>()) {
-        QString value;
-        if (auto *text = qobject_cast<const TextBox *>(control))
-            value = text->text();
-        else if (auto *box = qobject_cast<const CheckBox *>(control))
-            value = QString::number(box->value());
-        else if (auto *list = qobject_cast<const ComboBox *>(control))
-            value = QString::number(list->index());
-        else
-            continue;
-        out << QString("%1=%2 %3").arg(control->objectName(), value).arg(control->isEnabled());
-    }
-    const EditorState &s = f.s;
-    out << s.syuturyoku << s.memoFilePath << QString::number(s.layoutMode * 10 + s.editedFlag);
-    for (int n = 1; n <= EditorState::layoutPieceCount; ++n)
-        out << s.layoutPiece(n);
-    return out;
-}
-
-void MemoCommandsTest::newAndOpenAsk()
+void MemoCommandsTest::questionsBeforeNewAndOpen()
 {
     FormFixture f;
-    MainForm &m = f.form;
-    m.openMemo();  // no edit, no question
+    f.act({"Open"});  // nothing edited: straight to the dialog
     QCOMPARE(f.ui.fileDialogs, QStringList{"open|ルミタファイル (*.qip)|*.qip"});
-    m.Text1.setText("題名");
-    m.Check11.click();
-    m.Combo2.pick(3);
-    const QStringList before = snapshot(f);
-    f.ui.answers << UserInterface::no << UserInterface::no;
-    f.ui.fileNames << dataFile("valid-custom.qip");
-    m.newMemo();
-    m.openMemo();
-    QCOMPARE(f.ui.questions, QStringList({"新規作成|現在のデーターは失われます！\r\n  新規作成しますか？",
-                                          "読み込み|読み込みをすると現在のデーターは失われます？"}));
-    QCOMPARE(snapshot(f), before);
-    QCOMPARE(f.ui.fileDialogs.size(), 1);
-
-    m.newMemo();
-    FormFixture fresh;  // the same blank state whatever came before
-    fresh.form.newMemo();
-    QCOMPARE(snapshot(f), snapshot(fresh));
-    QVERIFY(m.Text4.text().isEmpty() && f.s.syuturyoku.contains("■商品名■"));
-    QVERIFY(m.Check1.value() == 1 && m.Check5.value() == 1 && f.s.layoutMode == 1);
-    QVERIFY(f.s.editedFlag == 0 && f.s.openAnswer == UserInterface::yes);
-    fresh.form.Text2.setText("x");
-    QCOMPARE(fresh.form.Text4.text(), fresh.s.syuturyoku);
-
-    m.openMemo();  // after New, none; the custom-frame file switches the window
-    QVERIFY(f.ui.questions.size() == 3 && f.s.layoutMode == 2);
-    m.Check2.click();
-    m.openMemo();
-    QCOMPARE(f.ui.questions.size(), 4);
-    QVERIFY(f.ui.messages.isEmpty());  // cancelled dialogs say nothing
+    f.act({"Text1=題名", "Check11", "Combo2:3"});
+    const QStringList before = f.controls() << f.s.syuturyoku;
+    f.ui.answers = {UserInterface::no, UserInterface::no};
+    f.act({"New", "Open"});
+    QCOMPARE(f.ui.asked, QStringList({newQuestion, openQuestion}));
+    QCOMPARE(f.controls() << f.s.syuturyoku, before);
+    f.ui.fileNames = {"", memoData("valid-custom.qip")};
+    f.act({"New", "Open", "Open"});  // no question after New; the custom file switches the window
+    QVERIFY(f.ui.asked.size() == 3 && f.ui.fileDialogs.size() == 3);
+    QVERIFY(f.form.Check11.value() == 1 && f.form.Check1.value() == 0 && f.form.Text4.text() == f.s.syuturyoku);
 }
 
-void MemoCommandsTest::workedExampleAndPiecesAfterNew()
+// Any change marks the work as edited, so that Open asks first.
+void MemoCommandsTest::everyChangeCountsAsAnEdit()
+{
+    for (const char *action : {"Text1=a", "Text2=a", "Text3=a", "Check20", "Check5", "Check2", "Check3", "Check7",
+                               "Check6", "Check9", "Check4", "Check8", "Check12", "Check13", "Check1", "Check11",
+                               "Combo4:0", "Combo1:0", "Combo5:0", "Combo2:0", "Combo3:0", "Combo6:0", "Combo7:0"}) {
+        FormFixture f;
+        f.act({action, "Open"});
+        QVERIFY2(f.ui.asked == QStringList{openQuestion}, action);
+    }
+}
+
+void MemoCommandsTest::workedExample()
 {
     QTemporaryDir dir;
     FormFixture f;
-    f.form.newMemo();
-    f.form.Text1.setText("ABC");
-    f.ui.fileNames << dir.filePath("abc.qip");
-    f.form.saveMemo();
-    QCOMPARE(contents(dir.filePath("abc.qip")), contents(dataFile("valid-standard.qip")));
+    f.ui.fileNames = {dir.filePath("abc.qip")};
+    f.act({"New", "Text1=ABC", "Save"});
+    const QString expected = "ABC" + M + M + M + "0" + M + "1" + M + ("0" + M).repeated(9) + "0" + M + "1" + M +
+                             ("0" + M).repeated(6) + M.repeated(31) + "\r\n";
+    QCOMPARE(contents(dir.filePath("abc.qip")), expected.toLatin1());
+    QCOMPARE(expected.size(), 395);
     QCOMPARE(f.ui.fileDialogs, QStringList{"save|ルミタファイル (*.qip)|*.qip"});
-    QVERIFY(f.s.memoFilePath == dir.filePath("abc.qip") && f.s.editedFlag == 1);
-
-    // Pieces come only from an opened file and stay through New.
-    f.ui.fileNames << dataFile("valid-layout3.qip") << dir.filePath("after-new.qip");
-    f.form.openMemo();
-    f.form.newMemo();
-    f.form.saveMemo();
-    const auto opened = memofile::read(contents(dataFile("valid-layout3.qip")));
-    const auto saved = memofile::read(contents(dir.filePath("after-new.qip")));
-    QVERIFY(std::get<MemoRecord>(saved).pieces == std::get<MemoRecord>(opened).pieces);
+    QCOMPARE(f.ui.asked, QStringList{newQuestion});  // no word after saving
 }
 
-void MemoCommandsTest::saveThenOpen_data()
+void MemoCommandsTest::openRestoresWhatWasSaved_data()
 {
-    QTest::addColumn<int>("layout");
-    QTest::newRow("standard frame") << 1;
-    QTest::newRow("custom frame") << 2;
-    QTest::newRow("file-defined layout") << 3;
+    QTest::addColumn<QStringList>("actions");
+    const QStringList all{"Text1=表示のテスト", "Text2=一行目\r\n二行目", "Text3=他\r\n", "Check20", "Check5", "Check7",
+                          "Check8", "Combo4:2", "Combo1:3", "Combo5:2", "Check11", "Combo2:6", "Combo3:3", "Combo6:2",
+                          "Combo7:1"};
+    QTest::newRow("standard frame") << all + QStringList{"Check1", "Check12"};
+    QTest::newRow("custom frame") << all + QStringList{"Check13", "Check1", "Check1"};
+    QTest::newRow("grey boxes") << all + QStringList{"Check1", "Check9:2", "Check12:2", "Check13:2"};
 }
 
-// Save then Open restores every stored value (saved again, the file is the
-// same), and Open re-derives the whole window whatever it showed before.
-void MemoCommandsTest::saveThenOpen()
+// A fresh window and a busy one both come back to what was saved: every text,
+// box, list, the frame and the listing; saved again, the bytes are the same.
+void MemoCommandsTest::openRestoresWhatWasSaved()
 {
-    QFETCH(int, layout);
+    QFETCH(QStringList, actions);
     QTemporaryDir dir;
-    const QString path = dir.filePath("memo.qip");
     FormFixture original;
-    MainForm &m = original.form;
-    original.ui.fileNames << dataFile("valid-layout3.qip");
-    if (layout == 3)
-        m.openMemo();
-    m.Text1.setText("表示のテスト");
-    m.Text2.setText("一行目\r\n二行目");
-    m.Check20.click(), m.Check12.click(), m.Combo4.pick(2), m.Combo5.pick(3);
-    if (layout == 2)
-        m.Check11.click(), m.Combo2.pick(6), m.Check13.click();
-    original.ui.fileNames = {path};
-    m.saveMemo();
-
-    FormFixture fresh, busy;
-    busy.form.Check11.click(), busy.form.Check9.click(), busy.form.Combo2.pick(3);
-    busy.form.Text3.setText("前の内容");
-    for (FormFixture *f : {&fresh, &busy}) {
-        f->ui.fileNames << path << dir.filePath("again.qip");
-        f->form.openMemo();
-        QVERIFY(f->s.layoutMode == layout && f->form.Check11.value() == (layout == 1 ? 0 : 1));
-        QVERIFY(f->form.Text4.text() == f->s.syuturyoku && f->s.syuturyoku.contains("表示のテスト"));
-        f->form.saveMemo();
-        QCOMPARE(contents(dir.filePath("again.qip")), contents(path));
+    original.ui.fileNames = {dir.filePath("memo.qip")};
+    original.act(actions + QStringList{"Save"});
+    for (const QStringList &busy : {QStringList{}, QStringList{"Combo1:1", "Check11", "Check9", "Text3=前"}}) {
+        FormFixture f;
+        f.ui.fileNames = {dir.filePath("memo.qip"), dir.filePath("again.qip")};
+        f.act(busy + QStringList{"Open"});
+        QCOMPARE(f.controls(), original.controls());
+        QCOMPARE(f.s.syuturyoku, original.s.syuturyoku);
+        f.act({"Save"});
+        QCOMPARE(contents(dir.filePath("again.qip")), contents(dir.filePath("memo.qip")));
     }
-    QCOMPARE(snapshot(busy), snapshot(fresh));
-    if (layout != 3)
-        return;
-    // The file's layout holds until Check1 leaves it, for good.
-    QVERIFY(fresh.form.Combo2.isEnabled() && fresh.s.syuturyoku.contains("<!--piece20-->"));
-    fresh.form.Check1.click();
-    QCOMPARE(fresh.s.layoutMode, 1);
-    fresh.form.Check1.click();
-    QVERIFY(fresh.s.layoutMode == 2 && !fresh.s.syuturyoku.contains("<!--piece"));
+    // Opened over a window that already shows it, nothing counts as an edit;
+    // the focus still goes to the title.
+    original.ui.fileNames = {dir.filePath("blank.qip"), dir.filePath("blank.qip")};
+    original.act({"New", "Save"});
+    QSignalSpy focus(&original.form.Text1, &Control::focusRequested);
+    original.act({"Open", "Open"});
+    QCOMPARE(original.ui.asked, QStringList{newQuestion});
+    QCOMPARE(focus.count(), 1);
 }
 
-void MemoCommandsTest::refusedAndAskedTexts()
+// The file's own pieces build the listing until Check1 leaves them for good.
+void MemoCommandsTest::fileLayout()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("a.qip");
     FormFixture f;
-    const std::pair<TextBox *, QString> boxes[] = {
-        {&f.form.Text1, "タイトル"}, {&f.form.Text2, "説明本文"}, {&f.form.Text3, "その他"}};
-    for (const auto &[box, name] : boxes) {
-        box->setText("前<qip.$>後");
-        f.form.saveMemo();
-        QVERIFY(f.ui.messages.takeFirst().startsWith("ルミタ|「" + name + "」に「<qip.$>」"));
-        box->setText({});
-    }
-
-    f.form.Text2.setText("café😀〜");
-    f.ui.answers << UserInterface::no;
-    f.form.saveMemo();
-    QVERIFY(f.ui.questions.size() == 1 && f.ui.questions[0].startsWith("ルミタ|"));
-    QVERIFY(!f.ui.questions[0].contains("〜"));
-    QVERIFY(f.ui.questions[0].contains("「é」(U+00E9)　「😀」(U+1F600)"));
-    QVERIFY(f.ui.fileDialogs.isEmpty() && f.ui.messages.isEmpty() && !QFile::exists(path));
-
-    f.ui.fileNames << path << path;
-    f.form.saveMemo();  // Yes: saved with "?"
-    QVERIFY(contents(path).startsWith("<qip.$>caf??\x81\x60<qip.$>"));
-    f.form.Text2.setText("〜");  // the JIS wave dash is the code page's own
-    f.form.saveMemo();
-    QCOMPARE(f.ui.questions.size(), 2);
-    QVERIFY(contents(path).startsWith("<qip.$>\x81\x60<qip.$>"));
+    f.ui.fileNames = {memoData("valid-layout3.qip"), dir.filePath("after-new.qip")};
+    f.act({"Open"});
+    auto p = [](int n) { return QString("<!--piece%1-->").arg(n, 2, 10, QChar('0')) + (n % 4 == 1 ? "<table><tr><td>" : ""); };
+    const QString head = "#ED875B ", body = "#EBC2B4 ", text = "#0000ff ";
+    const QString listing =
+        "<center><body>" + p(1) + head + p(2) + text + p(3) + "■商品名■" + p(4) + p(5) + body + p(6) + text + p(7) +
+        "5" + p(8) + "手作りの器" + p(9) + p(10) + head + p(11) + text + p(12) + body + p(13) + text + p(14) +
+        " ○銀行振り込み  ○現金書留 </font></center><center><font color=#000000 size=2>［上記のお支払方法がご利用頂けます。］"
+        "</font></center>" + p(15) + p(16) + head + p(17) + text + p(18) + "■商品説明■" + p(19) + p(20) + body + p(21) +
+        text + p(22) + "一点物です。" + p(23) + "</table></center></body>";
+    QCOMPARE(f.s.syuturyoku, listing);
+    QVERIFY(f.form.Check11.value() == 1 && f.form.Combo2.isEnabled() && !f.form.Combo1.isEnabled());
+    f.act({"Combo2:1"});
+    QCOMPARE(f.s.syuturyoku, QString(listing).replace(head, "#ED9BA0 "));
+    f.act({"Check1", "Check1"});
+    QVERIFY(!f.s.syuturyoku.contains("piece") && f.s.syuturyoku.contains("bgcolor=#ED9BA0  height"));
+    f.act({"New", "Save"});  // the pieces stay for the next save
+    QVERIFY(contents(dir.filePath("after-new.qip")).endsWith("<!--piece30-->" + M.toLatin1() + "<!--piece31-->" + M.toLatin1() + "\r\n"));
 }
 
-// Lowers the largest file this process may write, as a full disk would stop it.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit lowered{bytes, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, handler); }
-    void (*handler)(int);
-    rlimit saved;
-};
-
-void MemoCommandsTest::failedSave_data()
-{
-    QTest::addColumn<int>("limit");  // 0 for none
-    QTest::newRow("short write") << 1000;  // the text is more than Qt buffers
-    QTest::newRow("flush fails at commit") << 100;
-    QTest::newRow("directory at the target") << 0;
-    QTest::newRow("read-only folder") << 0;
-}
-
-void MemoCommandsTest::failedSave()
-{
-    QFETCH(int, limit);
-    const bool readOnly = QTest::currentDataTag() == QByteArray("read-only folder");
-    const bool directory = QTest::currentDataTag() == QByteArray("directory at the target");
-    if (readOnly && geteuid() == 0)
-        QSKIP("root writes into read-only folders");
-    QTemporaryDir dir;
-    const QString target = dir.filePath("memo.qip");
-    const QByteArray old = "the old file, kept whole\r\n";
-    QFile file(target);
-    QVERIFY(directory ? QDir(dir.path()).mkdir("memo.qip")
-                      : file.open(QIODevice::WriteOnly) && file.write(old) == old.size()
-                    && file.flush());
-    FormFixture f;
-    f.form.Text1.setText("新しい題名");
-    f.form.Text2.setText(QString(100000, 'a'));
-    f.ui.fileNames << target;
-    const QStringList before = snapshot(f);
-    const auto writable = QFile::permissions(dir.path());
-    if (readOnly)
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    {
-        std::optional<FileSizeLimit> lowered;
-        if (limit)
-            lowered.emplace(limit);
-        f.form.saveMemo();
-    }
-    QFile::setPermissions(dir.path(), writable);
-
-    QVERIFY(f.ui.messages.size() == 1
-            && f.ui.messages[0].startsWith("ルミタ|ファイル「" + target + "」を保存できません"));
-    QCOMPARE(snapshot(f), before);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{"memo.qip"});
-    if (!directory)
-        QCOMPARE(contents(target), old);
-}
-
-void MemoCommandsTest::failedOpen_data()
+void MemoCommandsTest::badFileChangesNothing_data()
 {
     QTest::addColumn<QString>("path");
-    for (const QString &name : QDir(dataFile("")).entryList({"bad-*.qip"}))
-        QTest::newRow(qPrintable(name)) << dataFile(name);
-    QTest::newRow("missing file") << dataFile("no-such-file.qip");
-    QTest::newRow("a folder") << dataFile("");
+    QTest::addColumn<QString>("reason");
+    const QString shortFile = "項目が足りません。ルミタファイルでないか、途中で切れています。";
+    QTest::newRow("empty") << memoData("bad-empty.qip") << shortFile;
+    QTest::newRow("51 markers") << memoData("bad-51-markers.qip") << shortFile;
+    QTest::newRow("cut character") << memoData("bad-encoding.qip") << "Shift-JIS として読めない文字が含まれています。";
+    QTest::newRow("layout 4") << memoData("bad-layout.qip") << "16 番目の項目（枠の種類）の値が正しくありません。";
+    QTest::newRow("list index") << memoData("bad-list-index.qip") << "18 番目の項目（色の選択）の値が正しくありません。";
+    QTest::newRow("fraction") << memoData("bad-number.qip") << "15 番目の項目（タイトルの大きさ）の値が正しくありません。";
+    QTest::newRow("marker in a text") << memoData("bad-shifted.qip") << "4 番目の項目（チェックの状態）の値が正しくありません。";
+    QTest::newRow("missing file") << memoData("no-such-file.qip") << "";
+    QTest::newRow("a folder") << memoData("") << "";
 }
 
-// A file Open cannot take changes nothing, not even the pieces or the path.
-void MemoCommandsTest::failedOpen()
+void MemoCommandsTest::badFileChangesNothing()
 {
     QFETCH(QString, path);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
     FormFixture f;
-    f.ui.fileNames << dataFile("valid-layout3.qip") << path;
-    f.form.openMemo();
-    f.form.Text1.setText("編集中");
-    const QStringList before = snapshot(f);
-    f.form.openMemo();
-    QCOMPARE(snapshot(f), before);
-    QVERIFY(f.ui.messages.size() == 1
-            && f.ui.messages[0].startsWith("ルミタ|ファイル「" + path + "」を読み込めませんでした。"));
+    f.ui.fileNames = {memoData("valid-layout3.qip"), path, dir.filePath("after.qip")};
+    f.act({"Open", "Text1=編集中"});
+    const QStringList before = f.controls() << f.s.syuturyoku;
+    f.act({"Open"});
+    QCOMPARE(f.controls() << f.s.syuturyoku, before);
+    QCOMPARE(f.ui.asked.size(), 2);
+    QVERIFY2(f.ui.asked[1].startsWith("ルミタ|ファイル「" + path + "」を読み込めませんでした。\r\n" + reason), qPrintable(f.ui.asked[1]));
+    f.act({"Save"});  // the pieces of the good file are still there
+    QVERIFY(contents(dir.filePath("after.qip")).contains("<!--piece31-->"));
+}
+
+void MemoCommandsTest::saveRefusesOrAsks()
+{
+    QTemporaryDir dir;
+    FormFixture f;
+    for (const QString box : {"Text1", "Text2", "Text3"})
+        f.act({box + "=前<qip.$>後", "Save", box + "="});
+    QVERIFY(f.ui.asked.size() == 3 && f.ui.asked[1].startsWith("ルミタ|「説明本文」に") && f.ui.asked[2].startsWith("ルミタ|「その他」に"));
+    QCOMPARE(f.ui.asked[0], "ルミタ|「タイトル」に「<qip.$>」という文字列があるため、保存できません。\r\n"
+                            "この文字列を消すか書き換えてから保存してください。");
+    f.ui.answers = {UserInterface::no};
+    f.ui.fileNames = {dir.filePath("a.qip")};
+    f.act({"Text2=café😀〜", "Save"});
+    QVERIFY(f.ui.asked.last().startsWith("ルミタ|次の文字はルミタファイルに保存できません。\r\n「é」(U+00E9)　「😀」(U+1F600)\r\n"));
+    QVERIFY(f.ui.fileDialogs.isEmpty());
+    f.act({"Save"});  // Yes: "?" in their place, the JIS wave dash in the code page's own form
+    QVERIFY(contents(dir.filePath("a.qip")).startsWith(M.toLatin1() + "caf??\x81\x60" + M.toLatin1()));
+    f.ui.answers = {UserInterface::no};
+    f.act({"Text2=", "Text3=àáâãäåæçèéêë", "Save"});  // ten are named, the rest counted
+    QVERIFY(f.ui.asked.last().endsWith("「é」(U+00E9)　ほか 2 文字\r\nこれらを「?」に置き換えて保存しますか？"));
+}
+
+// A short write, as a full disk makes it, keeps the old file whole.
+void MemoCommandsTest::failedSaveKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("memo.qip");
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5 && old.flush());
+    FormFixture f;
+    f.ui.fileNames = {target};
+    rlimit saved, lowered = {1000, (getrlimit(RLIMIT_FSIZE, &saved), saved.rlim_max)};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    f.act({"Text2=" + QString(100000, 'a'), "Save"});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    QCOMPARE(f.ui.asked, QStringList{"ルミタ|ファイル「" + target + "」を保存できませんでした。\r\n"
+                                     "書き込みが途中で失敗しました。ディスクの空き容量を確かめてください。"});
+    QCOMPARE(contents(target), "old\r\n");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"memo.qip"});
 }
 
 QTEST_GUILESS_MAIN(MemoCommandsTest)

@@ -15,12 +15,6 @@ private slots:
     void previewGoesWhereItCanBeWritten();
 };
 
-static QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
 void PreviewFileTest::previewGoesWhereItCanBeWritten_data()
 {
     QTest::addColumn<QString>("programFolder");  // all under one temporary folder
@@ -50,9 +44,9 @@ void PreviewFileTest::previewGoesWhereItCanBeWritten()
     f.form.preview();
     QCOMPARE(contents(victim.fileName()), QByteArray("keep"));
     if (expectedFile.isEmpty())
-        QVERIFY(f.ui.previews.isEmpty() && f.ui.messages.size() == 1 && f.ui.messages[0].startsWith("ルミタ|"));
+        QVERIFY(f.ui.preview.isEmpty() && f.ui.asked.size() == 1 && f.ui.asked[0].startsWith("ルミタ|"));
     else
-        QVERIFY(f.ui.previews == QStringList{dir.filePath(expectedFile)} &&
+        QVERIFY(f.ui.preview == dir.filePath(expectedFile) &&
                 contents(dir.filePath(expectedFile)) == cp932::encode(f.s.syuturyoku + "\r\n"));
     struct stat cache {};
     if (expectedFile.startsWith("cache"))  // the user's alone
