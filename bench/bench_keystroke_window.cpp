@@ -8,9 +8,11 @@
 #include "memo/cp932.h"
 #include "memo/diskfile.h"
 #include "memo/memofile.h"
-#include "tests/dialogscript.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -87,16 +89,26 @@ void KeystrokeWindowBench::open()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *openMenu = window.findChild<QAction *>("IME_hirak");
-    DialogScript script;
-    int next = 0;
+    int next = 0, answered = 0;
+    // Types the next file's name into the file dialog as soon as it shows.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(files[next]);
+            QMetaObject::invokeMethod(dialog, "accept");
+            ++answered;
+        }
+    });
+    answer.start(5);
+    int opened = 0;
     QBENCHMARK {
         window.form().state.editedFlag = 0;
-        script.expect({{QMessageBox::NoButton, files[next]}});
         openMenu->trigger();
         QCoreApplication::processEvents();
         next = 1 - next;
+        ++opened;
     }
-    QVERIFY(script.done());
+    QCOMPARE(answered, opened);
     QCOMPARE(window.form().Text2.text().size() > 0, true);
 }
 
