@@ -200,7 +200,7 @@ void MemoCommandsTest::failedSaveKeepsOldFile()
     rlimit saved, lowered = {1000, (getrlimit(RLIMIT_FSIZE, &saved), saved.rlim_max)};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &lowered);
-    f.act({"Text2=" + QString(100000, 'a'), "Save"});
+    f.act({"Text2=" + QString("123456789\r\n").repeated(10000), "Save"});
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     QCOMPARE(f.ui.asked, QStringList{"ルミタ|ファイル「" + target + "」を保存できませんでした。\r\n"
