@@ -1,12 +1,20 @@
-// New, Open and Save over a scripted desktop: the questions asked, the bytes
-// written and what an Open brings back.
+// New, Open, Save and Preview over a scripted desktop: the questions asked,
+// the bytes written and what an Open brings back, and where prev.html goes.
 #include "formfixture.h"
+#include "memo/cp932.h"
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class MemoCommandsTest : public QObject {
     Q_OBJECT
@@ -21,6 +29,10 @@ private slots:
     void badFileChangesNothing();
     void saveRefusesOrAsks();
     void failedSaveKeepsOldFile();
+    void refusedAtOpen_data();
+    void refusedAtOpen();
+    void previewGoesWhereItCanBeWritten_data();
+    void previewGoesWhereItCanBeWritten();
 };
 
 static const QString M = "<qip.$>";
@@ -207,6 +219,109 @@ void MemoCommandsTest::failedSaveKeepsOldFile()
                                      "書き込みが途中で失敗しました。ディスクの空き容量を確かめてください。"});
     QCOMPARE(contents(target), "old\r\n");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"memo.qip"});
+}
+
+// Special files, and regular files over Open's limits; the message names
+// the file and what was wrong with it.
+void MemoCommandsTest::refusedAtOpen_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    for (const char *kind : {"pipe", "socket", "folder"})
+        QTest::newRow(kind) << kind << QByteArray() << "";
+    QTest::newRow("over 1 MB") << "file" << QByteArray(1024 * 1024 + 1, ' ') << "1 MB";
+    QTest::newRow("20001 lines") << "file" << QByteArray(20'000, '\r') << "20000 行";
+    QTest::newRow("a line over 16 KB") << "file" << QByteArray(16 * 1024 + 1, 'A') << "16 KB";
+}
+
+// Nothing may wait on the file, and Save puts no memo file in the place of
+// a special one.
+void MemoCommandsTest::refusedAtOpen()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    QTemporaryDir temp;
+    const QString path = temp.filePath(kind + ".qip");
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, name, sizeof address.sun_path);
+    QFile file(path);
+    QVERIFY(kind == "pipe"     ? mkfifo(name, 0600) == 0
+            : kind == "socket" ? bind(socket(AF_UNIX, SOCK_STREAM, 0),
+                                      reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+            : kind == "folder" ? QDir().mkpath(path)
+                               : file.open(QIODevice::WriteOnly) && file.write(content) > 0);
+    file.close();
+    FormFixture f;
+    f.form.Text1.setText("そのままのタイトル");
+    const QString listing = f.s.syuturyoku;
+    // Should Open wait on a pipe, a writer comes after a second and lets it go.
+    std::promise<void> returned;
+    bool released = false;  // read after join()
+    std::thread watchdog([&, done = returned.get_future()] {
+        if (done.wait_for(std::chrono::seconds(1)) == std::future_status::timeout)
+            released = close(open(name, O_WRONLY | O_NONBLOCK)) == 0;
+    });
+    f.ui.fileNames << path << path;
+    f.form.openMemo();
+    returned.set_value();
+    watchdog.join();
+    QVERIFY(!released);
+    QCOMPARE(f.ui.asked.size(), 2);  // whether to give up the title, then why the file is refused
+    QVERIFY2(f.ui.asked[1].contains(path) && f.ui.asked[1].contains(reason), qPrintable(f.ui.asked[1]));
+    QCOMPARE(f.form.Text1.text(), "そのままのタイトル");
+    QCOMPARE(f.s.syuturyoku, listing);
+    if (kind == "file") {  // Save names the same limit, and writes nothing when told No
+        f.form.Text2.setText(QString::fromLatin1(content));
+        f.ui.answers << UserInterface::no;
+        f.form.saveMemo();
+        QVERIFY2(f.ui.asked.size() == 3 && f.ui.asked[2].contains(reason), qPrintable(f.ui.asked.last()));
+        QCOMPARE(f.ui.fileDialogs.size(), 1);
+        return;
+    }
+    f.form.saveMemo();
+    QCOMPARE(f.ui.asked.size(), 3);
+    QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+}
+
+void MemoCommandsTest::previewGoesWhereItCanBeWritten_data()
+{
+    QTest::addColumn<QString>("programFolder");  // all under one temporary folder
+    QTest::addColumn<QString>("cacheHome");
+    QTest::addColumn<QString>("expectedFile");   // empty: a warning, no preview
+    QTest::newRow("symlink at prev.html") << "program" << "cache" << "program/prev.html";
+    QTest::newRow("read-only folder") << "read-only" << "cache" << "cache/rumita/prev.html";
+    QTest::newRow("folder path is a file") << "victim" << "cache" << "cache/rumita/prev.html";
+    QTest::newRow("neither writable") << "victim" << "victim/cache" << "";
+}
+
+void MemoCommandsTest::previewGoesWhereItCanBeWritten()
+{
+    QFETCH(QString, programFolder);
+    QFETCH(QString, cacheHome);
+    QFETCH(QString, expectedFile);
+    if (programFolder == "read-only" && geteuid() == 0)
+        QSKIP("root writes into a read-only folder");
+    QTemporaryDir dir;
+    QFile victim(dir.filePath("victim"));
+    QVERIFY(victim.open(QIODevice::WriteOnly) && victim.write("keep") == 4 && victim.flush());
+    QVERIFY(QDir(dir.path()).mkdir("program") && QDir(dir.path()).mkdir("read-only", QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(victim.link(dir.filePath("program/prev.html")));
+    qputenv("XDG_CACHE_HOME", dir.filePath(cacheHome).toLocal8Bit());
+
+    FormFixture f(dir.filePath(programFolder));
+    f.form.preview();
+    QCOMPARE(contents(victim.fileName()), QByteArray("keep"));
+    if (expectedFile.isEmpty())
+        QVERIFY(f.ui.preview.isEmpty() && f.ui.asked.size() == 1 && f.ui.asked[0].startsWith("ルミタ|"));
+    else
+        QVERIFY(f.ui.preview == dir.filePath(expectedFile) &&
+                contents(dir.filePath(expectedFile)) == cp932::encode(f.s.syuturyoku + "\r\n"));
+    struct stat cache {};
+    if (expectedFile.startsWith("cache"))  // the user's alone
+        QVERIFY(stat(QFile::encodeName(dir.filePath("cache/rumita")), &cache) == 0 && (cache.st_mode & 0777) == 0700);
 }
 
 QTEST_GUILESS_MAIN(MemoCommandsTest)
