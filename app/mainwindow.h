@@ -11,7 +11,7 @@ class DesktopInterface;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // programFolder holds the sample pictures and receives prev.html.
+    // programFolder holds the sample pictures, and prev.html when the user can write there.
     explicit MainWindow(const QString &programFolder, QWidget *parent = nullptr);
     ~MainWindow() override;
 
