@@ -227,6 +227,8 @@ private slots:
     {
         const QString title = QString(36, u'長') + "1234";
         window->form().Text1.setText(title);  // as Open sets it from a memo file
+        window->form().Check9.setValue(2);  // so is a grey box
+        QCOMPARE(widget<QCheckBox>("Check9")->checkState(), Qt::PartiallyChecked);
         auto *box = widget<QLineEdit>("Text1");
         QCOMPARE(box->text(), title);
         QVERIFY(widget<QPlainTextEdit>("Text4")->toPlainText().contains(">" + title + "<"));
@@ -557,6 +559,14 @@ void MainWindowTest::sellersRoad()
         QTRY_COMPARE_WITH_TIMEOUT(opened, QList<QUrl>{item}, 10000);
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(pageText(view), page);
+        // Its menu offers what works on a shown page, in Japanese.
+        QTest::mouseClick(view->focusProxy(), Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 10000);
+        QStringList offered;
+        for (QAction *action : QApplication::activePopupWidget()->actions())
+            offered << action->text();
+        QCOMPARE(offered, QStringList({"コピー(&C)", "すべて選択(&A)"}));
+        QApplication::activePopupWidget()->close();
         type(title, "二回目");  // the next preview reloads the same window
         click("Command3");
         QTRY_VERIFY_WITH_TIMEOUT(pageText(view).contains("二回目"), 30000);
