@@ -138,8 +138,10 @@ void MemoCommandsTest::fileLayout()
         text + p(22) + "一点物です。" + p(23) + "</table></center></body>";
     QCOMPARE(f.s.syuturyoku, listing);
     QVERIFY(f.form.Check11.value() == 1 && f.form.Combo2.isEnabled() && !f.form.Combo1.isEnabled());
+    f.act({"Combo4:2"});  // the file's pieces take a new size too
+    QCOMPARE(f.s.syuturyoku, QString(listing).replace(p(7) + "5", p(7) + "9"));
     f.act({"Combo2:1"});
-    QCOMPARE(f.s.syuturyoku, QString(listing).replace(head, "#ED9BA0 "));
+    QCOMPARE(f.s.syuturyoku, QString(listing).replace(head, "#ED9BA0 ").replace(p(7) + "5", p(7) + "9"));
     f.act({"Check1", "Check1"});
     QVERIFY(!f.s.syuturyoku.contains("piece") && f.s.syuturyoku.contains("bgcolor=#ED9BA0  height"));
     f.act({"New", "Save"});  // the pieces stay for the next save
