@@ -203,9 +203,10 @@ private slots:
         const QWidget *box = widget("Check1");  // its own colour, right of its caption
         const QPointF inBox = box->mapTo(window, QPoint(box->width() - 2, box->height() / 2));
         QCOMPARE(designed.pixelColor((inBox * designed.devicePixelRatio()).toPoint()), QColor(192, 255, 255));
-        HelpWindow help;
-        help.setText(MainForm::helpText());
-        QCOMPARE(clippedTexts(window) + clippedTexts(&help), QStringList());
+        auto help = std::make_unique<HelpWindow>();
+        help->setText(MainForm::helpText());
+        const QImage designedHelp = help->grab().toImage();
+        QCOMPARE(clippedTexts(window) + clippedTexts(help.get()), QStringList());
 
         // The same window once more on a dark desktop with a large font, set
         // for every kind of widget as a theme does: nothing may change.
@@ -221,6 +222,9 @@ private slots:
         init();
         QCOMPARE(grabbed(nullptr), designed);
         QCOMPARE(grabbed("IDM_FILE"), designedMenu);
+        help = std::make_unique<HelpWindow>();
+        help->setText(MainForm::helpText());
+        QCOMPARE(help->grab().toImage(), designedHelp);
     }
 
     void longTitleKeptWhole()
@@ -510,6 +514,7 @@ void MainWindowTest::sellersRoad()
     // Each of these hands the focus back to the title.
     const auto pickBack = [&](const char *list, int index) { pick(widget<QComboBox>(list), index), focusBack(); };
     pickBack("Combo1", 3);
+    widget("Combo5")->setFocus(), pickBack("Combo5", 0);
     click("Check11"), focusBack();
     QVERIFY(widget("Combo2")->isEnabled() && !widget("Combo1")->isEnabled());
     click("Check1"), focusBack();
@@ -553,6 +558,7 @@ void MainWindowTest::sellersRoad()
         QCOMPARE(preview->frameGeometry().topLeft(), window->frameGeometry().topRight() + QPoint(1, 0));  // beside
         auto *view = preview->findChild<QWebEngineView *>("WebBrowser1");
         QTRY_VERIFY_WITH_TIMEOUT(pageText(view).contains("○ジャパンネットバンク決算"), 30000);
+        QVERIFY(view->page()->isVisible());  // shown once loaded
         const QString page = pageText(view);
         QVERIFY2(page.contains("限定品ｶﾒﾗ <新品>") && page.contains("商品ページ") && !page.contains("ran"), qPrintable(page));
         QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(300, 300));
