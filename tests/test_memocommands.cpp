@@ -230,7 +230,7 @@ void MemoCommandsTest::refusedAtOpen_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("reason");
-    for (const char *kind : {"pipe", "socket", "folder"})
+    for (const char *kind : {"pipe", "socket"})  // a folder is among the bad files
         QTest::newRow(kind) << kind << QByteArray() << "";
     QTest::newRow("over 1 MB") << "file" << QByteArray(1024 * 1024 + 1, ' ') << "1 MB";
     QTest::newRow("20001 lines") << "file" << QByteArray(20'000, '\r') << "20000 行";
@@ -253,7 +253,6 @@ void MemoCommandsTest::refusedAtOpen()
     QVERIFY(kind == "pipe"     ? mkfifo(name, 0600) == 0
             : kind == "socket" ? bind(socket(AF_UNIX, SOCK_STREAM, 0),
                                       reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-            : kind == "folder" ? QDir().mkpath(path)
                                : file.open(QIODevice::WriteOnly) && file.write(content) > 0);
     file.close();
     FormFixture f;
