@@ -26,7 +26,8 @@ static QFont gothic(int pixelSize)
     return font;
 }
 
-QFont programFont() { return gothic(11); }
+// The program's own font, whatever the desktop's.
+static QFont programFont() { return gothic(11); }
 
 QFont compactFont() { return gothic(10); }
 

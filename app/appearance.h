@@ -8,10 +8,9 @@ class QWidget;
 // that every caption and list item fits its fixed control.
 void applyAppearance(QApplication &app);
 
-// The program's own font, whatever the desktop's: a proportional gothic.
-QFont programFont();
-// The same a pixel smaller, for the few controls too narrow for their texts
-// at the full size: the lists (57 pixels for "灰　色　") and the paste button.
+// The program's font a pixel smaller, for the few controls too narrow for
+// their texts at the full size: the lists (57 pixels for "灰　色　") and the
+// paste button.
 QFont compactFont();
 
 // Gives a window the program's palette and font, so that nothing the desktop

@@ -166,7 +166,7 @@ void MainWindow::buildInputPanel(QWidget *client)
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     place(new QLabel("タイトルサイズ", panel), "Label13", twips(360, 6270, 1095, 255));
-    bound(f.Combo4, new PickList(panel), twips(1560, 6220, 735, 300))->setFont(compactFont());
+    bound(f.Combo4, new PickList(panel), twips(1560, 6220, 735, 300));
 }
 
 void MainWindow::buildFramePanel(QWidget *client)
@@ -202,7 +202,7 @@ void MainWindow::buildFramePanel(QWidget *client)
     for (const List &l : lists) {
         auto *label = new QLabel(QString::fromUtf8(l.caption), frame);
         place(label, l.label, l.labelRect)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        bound(*l.model, new PickList(frame), l.listRect)->setFont(compactFont());
+        bound(*l.model, new PickList(frame), l.listRect);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "picklist.h"
 
+#include "appearance.h"
+
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -9,6 +11,8 @@ PickList::PickList(QWidget *parent) : QComboBox(parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    // Every list is too narrow for its longest item at the full size.
+    setFont(compactFont());
     // The open list lives in a frame that reports the item chosen in it as
     // itemSelected(QModelIndex); no public signal tells that apart from the
     // other sources of `activated`. Should a later Qt drop it, `activated`
