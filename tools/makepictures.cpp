@@ -1,11 +1,10 @@
 // Draws the window icon, the design pictures and the frame samples that live
-// in resources/.  The outputs are committed; this program is kept only so they
-// can be redrawn.  It is not part of the build.
+// in resources/. The outputs are committed; test_pictures draws them again and
+// compares them byte for byte, so a change here shows up as a change there.
 //
-// Rebuild and rerun (from the top of the repository):
-//   g++ -std=c++20 -fPIC -O1 tools/makepictures.cpp -o /tmp/makepictures \
-//       $(pkg-config --cflags --libs Qt6Gui)
-//   QT_QPA_PLATFORM=offscreen /tmp/makepictures resources
+// After a change meant to alter a picture, redraw them (from the top of the
+// repository, after a build):
+//   build/tools/rumita_pictures resources
 //
 // "Text" is drawn as bars so the output depends on no font and is the same on
 // every machine.
