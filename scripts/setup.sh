@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), then
-# configures and builds into build/. Sourced by run.sh and test.sh.
+# configures and builds into build/ (or RUMITA_BUILD_DIR). Every script in
+# scripts/ that builds sources it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
