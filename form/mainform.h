@@ -34,9 +34,8 @@ public:
     // (editedFlag only tells whether anything changed since start-up or New.)
     bool hasUnsavedInput() const;
     // Unsaved input, written for the next start into the state folder as
-    // Save would write it; returns the file's path, or empty when there was
-    // nothing to keep or it could not be written.
-    QString keepUnsavedInput();
+    // Save would write it.
+    void keepUnsavedInput();
     // At start-up: offers to open what an earlier run kept and has not offered yet.
     void offerKeptInput();
 
