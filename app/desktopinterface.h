@@ -27,6 +27,9 @@ public:
     // Set once the program is ending, so that the main window's close check
     // does not ask a second time.
     bool isQuitting() const { return m_quitting; }
+    // The desktop's session ends with the seller's consent: the windows
+    // close without another question.
+    void agreeToEnd() { m_quitting = true; }
 
     // The preview and help windows go when the main window goes.
     void closeSecondaryWindows();

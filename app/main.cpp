@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "previewengine.h"
 #include "toolkittranslation.h"
+#include "unsavedinput.h"
 
 #include <QApplication>
 
@@ -13,5 +14,6 @@ int main(int argc, char *argv[])
     translateToolkitIntoJapanese(app);
     MainWindow window(QCoreApplication::applicationDirPath());
     window.show();
+    guardUnsavedInput(window);
     return app.exec();
 }

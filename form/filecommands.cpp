@@ -61,6 +61,7 @@ void MainForm::newMemo()
     Text4.setText({});
     s.openAnswer = UserInterface::yes;
     s.editedFlag = 0;
+    rememberInputAsSaved();
 }
 
 // Puts a read record into the window; every control change runs its handler,
@@ -140,9 +141,13 @@ void MainForm::openMemo()
     if (s.openAnswer == UserInterface::no)
         return;
     const QString path = m_ui.chooseFileToOpen(fileFilter, initialName);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openMemoFile(path);
+}
 
+void MainForm::openMemoFile(const QString &path)
+{
+    EditorState &s = state;
     // The whole file is read and checked before anything changes, so a bad
     // file leaves the window, the pieces and the path as they were.
     auto cannotRead = [&](const QString &reason) {
@@ -166,6 +171,7 @@ void MainForm::openMemo()
     }
     s.memoFilePath = path;
     applyMemo(*this, std::get<MemoRecord>(record));
+    rememberInputAsSaved();
 }
 
 static MemoRecord memoOf(const MainForm &form)
@@ -187,27 +193,23 @@ static MemoRecord memoOf(const MainForm &form)
     return record;
 }
 
+QByteArray MainForm::inputAsSaved() const { return memofile::compose(memoOf(*this)); }
+
 // The characters as the user sees them, each with its code point, so that
-// invisible ones can be found too.
-static QString nameCharacters(const QString &characters)
+// invisible ones can be found too. A lone half of a surrogate pair has no
+// look of its own and shows as the replacement character.
+static QString nameCharacters(const QStringList &characters)
 {
     QStringList names;
-    int count = 0;
-    for (qsizetype i = 0; i < characters.size(); ++count) {
-        const bool pair = characters.at(i).isHighSurrogate() && i + 1 < characters.size() &&
-                          characters.at(i + 1).isLowSurrogate();
-        const char32_t point =
-            pair ? QChar::surrogateToUcs4(characters.at(i), characters.at(i + 1))
-                 : characters.at(i).unicode();
-        if (count < namedCharactersAtMost)
-            names << QStringLiteral("「%1」(U+%2)")
-                         .arg(characters.mid(i, pair ? 2 : 1),
-                              QString::number(point, 16).toUpper().rightJustified(4, u'0'));
-        i += pair ? 2 : 1;
+    for (const QString &character : characters.first(qMin(characters.size(), namedCharactersAtMost))) {
+        const char32_t point = cp932::codePointOf(character);
+        names << QStringLiteral("「%1」(U+%2)")
+                     .arg(QChar::isSurrogate(point) ? QString(QChar::ReplacementCharacter) : character,
+                          QString::number(point, 16).toUpper().rightJustified(4, u'0'));
     }
     QString text = names.join(QStringLiteral("　"));
-    if (count > namedCharactersAtMost)
-        text += QStringLiteral("　ほか %1 文字").arg(count - namedCharactersAtMost);
+    if (characters.size() > namedCharactersAtMost)
+        text += QStringLiteral("　ほか %1 文字").arg(characters.size() - namedCharactersAtMost);
     return text;
 }
 
@@ -228,7 +230,7 @@ void MainForm::saveMemo()
         }
     }
     const QString text = memofile::text(memoOf(*this));
-    const QString missing = cp932::unrepresentable(text);
+    const QStringList missing = cp932::unrepresentable(text);
     if (!missing.isEmpty() &&
         m_ui.ask(programTitle,
                  QStringLiteral("次の文字はルミタファイルに保存できません。\r\n%1\r\n"
@@ -260,4 +262,5 @@ void MainForm::saveMemo()
         return;
     }
     state.memoFilePath = path;
+    m_savedInput = bytes;
 }

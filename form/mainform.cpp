@@ -111,6 +111,7 @@ void MainForm::startUp()
     s.paymentFragment = fragments::standardPayment(s, fragments::paymentHeadingWithKana);
     s.syuturyoku = fragments::joinAll(s);
     s.editedFlag = 0;
+    rememberInputAsSaved();
 }
 
 void MainForm::refreshListing()

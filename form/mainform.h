@@ -29,6 +29,15 @@ public:
     void exitProgram();
     // A request to close the main window; false refuses it.
     bool confirmClose();
+    // Whether the window holds input that differs from what the last Save
+    // or Open put on disk, or from the blank window of start-up or New.
+    // (editedFlag only tells whether anything changed since start-up or New.)
+    bool hasUnsavedInput() const;
+    // Unsaved input, written for the next start into the state folder as
+    // Save would write it.
+    void keepUnsavedInput();
+    // At start-up: offers to open what an earlier run kept and has not offered yet.
+    void offerKeptInput();
 
     EditorState state;
 
@@ -59,10 +68,16 @@ private:
     void onTextColourPicked();
     void onCustomColourPicked(int list);
 
+    void openMemoFile(const QString &path);
+    // The memo file's bytes for the input as the window holds it.
+    QByteArray inputAsSaved() const;
+    void rememberInputAsSaved();
+
     void rebuildPaymentText();
     // Layouts 2 and 3 rebuild all seven fragments on most changes.
     void rebuildAllByLayout();
 
     UserInterface &m_ui;
     QString m_programFolder;
+    QByteArray m_savedInput;  // inputAsSaved() when the input was last on disk or blank
 };

@@ -9,8 +9,11 @@
 void MainForm::preview()
 {
     Text1.setFocus();
-    const previewFile::Outcome written =
-        previewFile::write(state.appFolder, cp932::encode(state.syuturyoku + "\r\n"));
+    // Characters the code page lacks go in as character references, so that
+    // the page shows what the clipboard carries.
+    const previewFile::Outcome written = previewFile::write(
+        state.appFolder,
+        cp932::encode(state.syuturyoku + "\r\n", cp932::Unwritable::CharacterReference));
     if (!written.error.isEmpty()) {
         m_ui.tell(programTitle,
                   "プレビュー用のファイルを書き込めませんでした。\r\n" + written.path + "\r\n" +

@@ -1,66 +1,48 @@
 #include "previewfile.h"
 
+#include "memo/diskfile.h"
+#include "userfolders.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
 
 namespace previewFile {
 
 static const QString fileName = QStringLiteral("prev.html");
 
-static bool userCanWrite(const QString &folder)
+// Whether the folder is the program's folder of an installed layout,
+// PREFIX/lib/rumita beside the launcher PREFIX/bin/rumita. A package or
+// `cmake --install` lays it out so; a build tree or a copy of one has no
+// launcher two levels up. Root can write there, and must not: no package
+// owns a prev.html.
+static bool isInstalled(const QString &folder)
+{
+    const QFileInfo info(QDir::cleanPath(folder));
+    return info.fileName() == "rumita" && QFileInfo(info.absolutePath()).fileName() == "lib" &&
+           QFileInfo(folder + "/../../bin/rumita").isFile();
+}
+
+static bool isForPreviews(const QString &folder)
 {
     const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
-}
-
-// rumita/ under the user's cache folder, created for this user alone. Empty
-// when there is no such folder and none can be made.
-static QString cacheFolder()
-{
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (base.isEmpty() || !QDir().mkpath(base))
-        return {};
-    QDir(base).mkdir("rumita", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString folder = base + "/rumita";
-    return QFileInfo(folder).isDir() ? folder : QString();
-}
-
-// A new file of our own beside the target, created exclusively so that
-// nothing standing at its name is opened, then renamed over the target:
-// rename() replaces a symlink rather than following it, and readers never
-// see a half-written file. (QSaveFile resolves symlinks and writes to their
-// targets.)
-static QString replace(const QString &path, const QByteArray &bytes)
-{
-    QTemporaryFile file(path + ".XXXXXX");
-    if (!file.open())
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return file.errorString();
-    if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                    QFile::encodeName(path).constData()) != 0)
-        return qt_error_string(errno);
-    file.setAutoRemove(false);
-    return {};
+    return info.isDir() && info.isWritable() && !isInstalled(folder);
 }
 
 Outcome write(const QString &programFolder, const QByteArray &bytes)
 {
     QString folder = programFolder;
-    if (!userCanWrite(folder)) {
-        const QString cache = cacheFolder();
+    if (!isForPreviews(folder)) {
+        const QString cache = userFolders::cache();
         if (!cache.isEmpty())
             folder = cache;
     }
     if (!folder.endsWith('/'))
         folder += '/';
     const QString path = folder + fileName;
-    return {path, replace(path, bytes)};
+    // Replaced rather than written through: a prev.html that is a symlink
+    // does not lead the bytes elsewhere. Rewritten at every preview, it
+    // need not reach the disk.
+    return {path, diskfile::replace(path, bytes, diskfile::Durability::Cached)};
 }
 
 }  // namespace previewFile

@@ -12,10 +12,10 @@ struct Outcome {
 };
 
 // Writes prev.html into the program's folder when the user can write there,
-// as a portable copy expects; otherwise, as for a program installed by a
-// package, into rumita/ under the user's cache folder. The file is replaced,
-// never written through: a prev.html that is a symlink does not lead the
-// bytes to the file it points at.
+// as a build tree or a portable copy expects; otherwise, and always for an
+// installed program, into rumita/ under the user's cache folder. The file is
+// replaced, never written through: a prev.html that is a symlink does not
+// lead the bytes to the file it points at.
 Outcome write(const QString &programFolder, const QByteArray &bytes);
 
 }  // namespace previewFile

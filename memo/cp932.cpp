@@ -29,9 +29,26 @@ static QString inCodePageForms(const QString &text)
     return out;
 }
 
-// A fresh converter each time: its error flag survives a reset.
+// Whether the text holds half of a surrogate pair without the other half.
+static bool holdsLoneSurrogate(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text.at(i).isSurrogate())
+            continue;
+        if (!text.at(i).isHighSurrogate() || i + 1 == text.size() || !text.at(i + 1).isLowSurrogate())
+            return true;
+        ++i;
+    }
+    return false;
+}
+
+// A fresh converter each time: its error flag survives a reset. The
+// converter drops a lone surrogate without an error, so those are refused
+// before it sees them.
 static std::optional<QByteArray> encodeExactly(QStringView text)
 {
+    if (holdsLoneSurrogate(text))
+        return std::nullopt;
     QStringEncoder encoder("windows-31j");
     QByteArray bytes = encoder.encode(text);  // encoding is lazy: convert first
     if (encoder.hasError())
@@ -69,24 +86,37 @@ static void forEachRun(QStringView text, Visit &visit)
     forEachRun(text.sliced(middle), visit);
 }
 
-QByteArray encode(const QString &text)
+char32_t codePointOf(QStringView character)
+{
+    return character.size() == 2 ? QChar::surrogateToUcs4(character.at(0), character.at(1))
+                                 : character.at(0).unicode();
+}
+
+QByteArray encode(const QString &text, Unwritable as)
 {
     QByteArray out;
-    auto append = [&out](QStringView, const std::optional<QByteArray> &bytes) {
-        out += bytes ? *bytes : QByteArray("?");
+    auto append = [&out, as](QStringView point, const std::optional<QByteArray> &bytes) {
+        if (bytes)
+            out += *bytes;
+        else if (as == Unwritable::QuestionMark)
+            out += '?';
+        else {
+            const char32_t code = codePointOf(point);
+            out += "&#" + QByteArray::number(QChar::isSurrogate(code) ? 0xFFFDu : uint(code)) + ';';
+        }
     };
     forEachRun(inCodePageForms(text), append);
     return out;
 }
 
-QString unrepresentable(const QString &text)
+QStringList unrepresentable(const QString &text)
 {
-    QString found;
+    QStringList found;
     QSet<QString> seen;
     auto collect = [&](QStringView point, const std::optional<QByteArray> &bytes) {
         if (!bytes && !seen.contains(point.toString())) {
             seen.insert(point.toString());
-            found += point;
+            found << point.toString();
         }
     };
     forEachRun(inCodePageForms(text), collect);

@@ -2,20 +2,31 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Code page 932 (Shift-JIS as Windows writes it), the encoding of every file
 // the program reads and writes.
 namespace cp932 {
 
+// What a character the code page cannot hold becomes: "?" in a memo file, or
+// an HTML numeric character reference ("&#9825;") in a page, where the
+// browser shows the character itself.
+enum class Unwritable { QuestionMark, CharacterReference };
+
 // The text as code page 932 bytes. Characters that Linux input methods type
 // under their JIS code points ("〜" U+301C and the like) are written as the
 // code page's own form of the same character; anything else the code page
-// cannot hold becomes "?".
-QByteArray encode(const QString &text);
+// cannot hold, a lone half of a UTF-16 surrogate pair among them, is written
+// as `as` says (a lone half as U+FFFD's reference).
+QByteArray encode(const QString &text, Unwritable as = Unwritable::QuestionMark);
 
-// The distinct characters of the text that encode() would turn into "?", in
-// order of first appearance.
-QString unrepresentable(const QString &text);
+// The distinct characters of the text that encode() cannot write, each a
+// code point (a surrogate pair, or a lone half of one), in order of first
+// appearance.
+QStringList unrepresentable(const QString &text);
+
+// The code point of one character as unrepresentable() gives it.
+char32_t codePointOf(QStringView character);
 
 // The bytes as text; ok is false when they hold a sequence the code page does
 // not define (which then reads as U+FFFD).

@@ -2,8 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,28 +52,114 @@ std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize)
     }
 }
 
+// The usual causes of a failed save, in the user's words.
+static QString cause(int error)
+{
+    switch (error) {
+    case ENOSPC: return QStringLiteral("ディスクの空き容量が足りません。");
+    case EDQUOT: return QStringLiteral("ディスクの使用量の上限に達しています。");
+    case EFBIG: return QStringLiteral("ファイルが大きすぎます。");
+    case EROFS: return QStringLiteral("保存先は読み取り専用です。");
+    case EACCES:
+    case EPERM: return QStringLiteral("保存先に書き込む権限がありません。");
+    case EISDIR: return QStringLiteral("同じ名前のフォルダーがあります。");
+    case ENAMETOOLONG: return QStringLiteral("ファイル名が長すぎます。");
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("保存先のフォルダーが見つかりません。");
+    case EIO: return QStringLiteral("ディスクの読み書きでエラーが起きました。");
+    default: return QStringLiteral("システムのエラー番号は %1 です。").arg(error);
+    }
+}
+
+// A new file of our own in the target's folder, created exclusively under a
+// short name of its own (the target's name plus a suffix could be too long),
+// with the default permissions the user's umask gives. -1 with errno set
+// when none can be made.
+static int createBeside(const QString &folder, QString &name)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + "/.rumita-";
+        for (int i = 0; i < 8; ++i)
+            name += QLatin1Char(letters[QRandomGenerator::global()->bounded(36)]);
+        const int fd = ::open(QFile::encodeName(name).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+static bool writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// Writes the bytes to a new file beside path and renames it over whatever
+// stands at path (a symlink is replaced, not followed): a failure at any
+// point leaves that as it was. Each step is checked on its own, since a full
+// disk or a failing device may first show at the sync or the close. old, when
+// given, is the regular file replaced, whose permissions carry over.
+static QString putInPlace(const QString &path, const QByteArray &bytes, Durability durability,
+                          const struct stat *old)
+{
+    auto failed = [old](const QString &step, int error, const QString &temporary) {
+        if (!temporary.isEmpty())
+            ::unlink(QFile::encodeName(temporary).constData());
+        return step + cause(error) + (old ? QStringLiteral("元のファイルはそのまま残っています。") : QString());
+    };
+    QString temporary;
+    const int fd = createBeside(QFileInfo(path).absolutePath(), temporary);
+    if (fd < 0)
+        return failed(QStringLiteral("保存用のファイルを作れませんでした。"), errno, {});
+    if (old)
+        ::fchmod(fd, old->st_mode & 07777);
+    auto failedWhileOpen = [&](const QString &step) {
+        const int error = errno;
+        ::close(fd);
+        return failed(step, error, temporary);
+    };
+    if (!writeAll(fd, bytes))
+        return failedWhileOpen(QStringLiteral("書き込みが途中で失敗しました。"));
+    if (durability == Durability::Synced && ::fdatasync(fd) != 0)
+        return failedWhileOpen(QStringLiteral("書き込んだ内容をディスクに書き出せませんでした。"));
+    if (::close(fd) != 0)
+        return failed(QStringLiteral("書き込んだファイルを閉じられませんでした。"), errno, temporary);
+    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
+        return failed(old ? QStringLiteral("書き込んだ内容でファイルを置き換えられませんでした。")
+                          : QStringLiteral("書き込んだファイルにその名前を付けられませんでした。"),
+                      errno, temporary);
+    return {};
+}
+
+QString replace(const QString &path, const QByteArray &bytes, Durability durability)
+{
+    return putInPlace(path, bytes, durability, nullptr);
+}
+
 QString save(const QString &path, const QByteArray &bytes)
 {
     // The file put in place would replace a pipe, a device or a socket that
-    // stands at the path; none of them is a memo file.
+    // stands at the path; none of them is a memo file. A symlink leads to the
+    // file it names, which is the one replaced.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir())
         return notARegularFile;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("ファイルを作れませんでした。保存先のフォルダーに書き込めるか、"
-                              "同じ名前のフォルダーがないか確かめてください。");
-    // Qt 6.4's commit() reports success after a short write or a failed
-    // flush and would put the truncated file in place, so both are checked
-    // first and the temporary file dropped instead.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return QStringLiteral("書き込みが途中で失敗しました。"
-                              "ディスクの空き容量を確かめてください。");
-    }
-    if (!file.commit())
-        return QStringLiteral("書き込んだ内容でファイルを置き換えられませんでした。");
-    return {};
+    const QString finalPath = target.isSymLink() && target.exists() ? target.canonicalFilePath() : path;
+    struct stat old;
+    const bool existed = ::stat(QFile::encodeName(finalPath).constData(), &old) == 0 && S_ISREG(old.st_mode);
+    return putInPlace(finalPath, bytes, Durability::Synced, existed ? &old : nullptr);
 }
 
 }  // namespace diskfile

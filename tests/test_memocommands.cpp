@@ -6,13 +6,12 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <csignal>
+#include <cerrno>
 #include <fcntl.h>
 #include <future>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +27,7 @@ private slots:
     void badFileChangesNothing_data();
     void badFileChangesNothing();
     void saveRefusesOrAsks();
+    void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
     void refusedAtOpen_data();
     void refusedAtOpen();
@@ -80,6 +80,9 @@ void MemoCommandsTest::workedExample()
     QCOMPARE(expected.size(), 395);
     QCOMPARE(f.ui.fileDialogs, QStringList{"save|ルミタファイル (*.qip)|*.qip"});
     QCOMPARE(f.ui.asked, QStringList{newQuestion});  // no word after saving
+    QVERIFY(!f.form.hasUnsavedInput());
+    f.act({"Check11"});
+    QVERIFY(f.form.hasUnsavedInput());
 }
 
 void MemoCommandsTest::openRestoresWhatWasSaved_data()
@@ -108,6 +111,7 @@ void MemoCommandsTest::openRestoresWhatWasSaved()
         f.act(busy + QStringList{"Open"});
         QCOMPARE(f.controls(), original.controls());
         QCOMPARE(f.s.syuturyoku, original.s.syuturyoku);
+        QVERIFY(!f.form.hasUnsavedInput());
         f.act({"Save"});
         QCOMPARE(contents(dir.filePath("again.qip")), contents(dir.filePath("memo.qip")));
     }
@@ -192,35 +196,55 @@ void MemoCommandsTest::saveRefusesOrAsks()
                             "この文字列を消すか書き換えてから保存してください。");
     f.ui.answers = {UserInterface::no};
     f.ui.fileNames = {dir.filePath("a.qip")};
-    f.act({"Text2=café😀〜", "Save"});
-    QVERIFY(f.ui.asked.last().startsWith("ルミタ|次の文字はルミタファイルに保存できません。\r\n「é」(U+00E9)　「😀」(U+1F600)\r\n"));
+    // Lone halves of a pair, as a file or a paste may bring them, are named apart.
+    f.form.Text2.setText("café😀〜" + QString(QChar(0xD83D)) + "x" + QChar(0xDE00));
+    f.act({"Save"});
+    QVERIFY2(f.ui.asked.last().startsWith("ルミタ|次の文字はルミタファイルに保存できません。\r\n「é」(U+00E9)　「😀」(U+1F600)"
+                                          "　「\uFFFD」(U+D83D)　「\uFFFD」(U+DE00)\r\n"), qPrintable(f.ui.asked.last()));
     QVERIFY(f.ui.fileDialogs.isEmpty());
     f.act({"Save"});  // Yes: "?" in their place, the JIS wave dash in the code page's own form
-    QVERIFY(contents(dir.filePath("a.qip")).startsWith(M.toLatin1() + "caf??\x81\x60" + M.toLatin1()));
+    QVERIFY(contents(dir.filePath("a.qip")).startsWith(M.toLatin1() + "caf??\x81\x60?x?" + M.toLatin1()));
     f.ui.answers = {UserInterface::no};
     f.act({"Text2=", "Text3=àáâãäåæçèéêë", "Save"});  // ten are named, the rest counted
     QVERIFY(f.ui.asked.last().endsWith("「é」(U+00E9)　ほか 2 文字\r\nこれらを「?」に置き換えて保存しますか？"));
 }
 
-// A short write, as a full disk makes it, keeps the old file whole.
+void MemoCommandsTest::failedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("call");  // failed by the preloaded shim (tests/faultshim.cpp)
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("name");  // of the target; "memo.qip" holds an old file
+    QTest::addColumn<QString>("reason");
+    const QString kept = "元のファイルはそのまま残っています。";
+    QTest::newRow("write, disk full") << "write" << ENOSPC << "memo.qip" << "書き込みが途中で失敗しました。ディスクの空き容量が足りません。" + kept;
+    QTest::newRow("sync, I/O error") << "fdatasync" << EIO << "memo.qip" << "書き込んだ内容をディスクに書き出せませんでした。ディスクの読み書きでエラーが起きました。" + kept;
+    QTest::newRow("close, over quota") << "close" << EDQUOT << "memo.qip" << "書き込んだファイルを閉じられませんでした。ディスクの使用量の上限に達しています。" + kept;
+    QTest::newRow("rename, read-only") << "rename" << EROFS << "memo.qip" << "書き込んだ内容でファイルを置き換えられませんでした。保存先は読み取り専用です。" + kept;
+    QTest::newRow("a folder at the name") << "" << 0 << "folder.qip" << "書き込んだファイルにその名前を付けられませんでした。同じ名前のフォルダーがあります。";
+    QTest::newRow("name too long") << "" << 0 << QString(256, u'a') << "書き込んだファイルにその名前を付けられませんでした。ファイル名が長すぎます。";
+}
+
+// Whatever step fails, the message names it and why, and the folder holds
+// what it held: the old file whole, no file left over.
 void MemoCommandsTest::failedSaveKeepsOldFile()
 {
+    QFETCH(QString, call);
+    QFETCH(int, error);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString target = dir.filePath("memo.qip");
+    const QString target = dir.filePath(name);
     QFile old(target);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5 && old.flush());
+    QVERIFY(name == "folder.qip" ? QDir(dir.path()).mkdir(name) : name != "memo.qip" || (old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5 && old.flush()));
     FormFixture f;
     f.ui.fileNames = {target};
-    rlimit saved, lowered = {1000, (getrlimit(RLIMIT_FSIZE, &saved), saved.rlim_max)};
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &lowered);
+    qputenv("RUMITA_FAULT", (call + ' ' + QString::number(error)).toLatin1());
+    qputenv("RUMITA_FAULT_PATH", QFile::encodeName(dir.path()));
     f.act({"Text2=" + QString("123456789\r\n").repeated(10000), "Save"});
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
-    QCOMPARE(f.ui.asked, QStringList{"ルミタ|ファイル「" + target + "」を保存できませんでした。\r\n"
-                                     "書き込みが途中で失敗しました。ディスクの空き容量を確かめてください。"});
-    QCOMPARE(contents(target), "old\r\n");
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"memo.qip"});
+    qunsetenv("RUMITA_FAULT");
+    QCOMPARE(f.ui.asked, QStringList{"ルミタ|ファイル「" + target + "」を保存できませんでした。\r\n" + reason});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), name.size() > 255 ? QStringList() : QStringList{name});
+    QCOMPARE(contents(target), name == "memo.qip" ? "old\r\n" : "(unreadable)");
 }
 
 // Special files, and regular files over Open's limits; the message names
@@ -293,9 +317,10 @@ void MemoCommandsTest::previewGoesWhereItCanBeWritten_data()
     QTest::addColumn<QString>("cacheHome");
     QTest::addColumn<QString>("expectedFile");   // empty: a warning, no preview
     QTest::newRow("symlink at prev.html") << "program" << "cache" << "program/prev.html";
-    QTest::newRow("read-only folder") << "read-only" << "cache" << "cache/rumita/prev.html";
     QTest::newRow("folder path is a file") << "victim" << "cache" << "cache/rumita/prev.html";
     QTest::newRow("neither writable") << "victim" << "victim/cache" << "";
+    QTest::newRow("installed") << "usr/lib/rumita" << "cache" << "cache/rumita/prev.html";
+    QTest::newRow("relative cache folder") << "usr/lib/rumita" << "./cache" << "home/.cache/rumita/prev.html";
 }
 
 void MemoCommandsTest::previewGoesWhereItCanBeWritten()
@@ -303,26 +328,28 @@ void MemoCommandsTest::previewGoesWhereItCanBeWritten()
     QFETCH(QString, programFolder);
     QFETCH(QString, cacheHome);
     QFETCH(QString, expectedFile);
-    if (programFolder == "read-only" && geteuid() == 0)
-        QSKIP("root writes into a read-only folder");
     QTemporaryDir dir;
     QFile victim(dir.filePath("victim"));
     QVERIFY(victim.open(QIODevice::WriteOnly) && victim.write("keep") == 4 && victim.flush());
-    QVERIFY(QDir(dir.path()).mkdir("program") && QDir(dir.path()).mkdir("read-only", QFile::ReadOwner | QFile::ExeOwner));
-    QVERIFY(victim.link(dir.filePath("program/prev.html")));
-    qputenv("XDG_CACHE_HOME", dir.filePath(cacheHome).toLocal8Bit());
+    for (const char *folder : {"program", "usr/lib/rumita", "usr/bin"})  // an installed layout beside the program's
+        QVERIFY(QDir(dir.path()).mkpath(folder));
+    QVERIFY(victim.link(dir.filePath("program/prev.html")) && victim.copy(dir.filePath("usr/bin/rumita")));
+    qputenv("XDG_CACHE_HOME", (cacheHome.startsWith("./") ? cacheHome : dir.filePath(cacheHome)).toLocal8Bit());
+    qputenv("HOME", dir.filePath("home").toLocal8Bit());
 
     FormFixture f(dir.filePath(programFolder));
+    f.form.Text2.setText("♡😀é¥表" + QString(QChar(0xD800)));  // the page shows them as the clipboard has them
     f.form.preview();
     QCOMPARE(contents(victim.fileName()), QByteArray("keep"));
     if (expectedFile.isEmpty())
         QVERIFY(f.ui.preview.isEmpty() && f.ui.asked.size() == 1 && f.ui.asked[0].startsWith("ルミタ|"));
     else
         QVERIFY(f.ui.preview == dir.filePath(expectedFile) &&
-                contents(dir.filePath(expectedFile)) == cp932::encode(f.s.syuturyoku + "\r\n"));
+                contents(dir.filePath(expectedFile)) ==
+                    cp932::encode(QString(f.s.syuturyoku).replace(f.form.Text2.text(), "&#9825;&#128512;&#233;&#165;表&#65533;") + "\r\n"));
     struct stat cache {};
-    if (expectedFile.startsWith("cache"))  // the user's alone
-        QVERIFY(stat(QFile::encodeName(dir.filePath("cache/rumita")), &cache) == 0 && (cache.st_mode & 0777) == 0700);
+    if (expectedFile.contains("cache/"))  // the user's alone
+        QVERIFY(stat(QFile::encodeName(QFileInfo(dir.filePath(expectedFile)).path()), &cache) == 0 && (cache.st_mode & 0777) == 0700);
 }
 
 QTEST_GUILESS_MAIN(MemoCommandsTest)
