@@ -1,13 +1,11 @@
-#include "appearance.h"
+#include "look/appearance.h"
 #include "mainwindow.h"
-#include "previewengine.h"
-#include "toolkittranslation.h"
+#include "look/toolkittranslation.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    previewEngine::prepare();
     QApplication app(argc, argv);
     applyAppearance(app);
     translateToolkitIntoJapanese(app);
