@@ -373,6 +373,7 @@ private slots:
     }
     void previewFailureKeepsInput();
     void startsWithoutBrowserEngine();
+    void twoInstancesPreviewTheirOwn();
 
     void sellersRoad();  // last: it ends the program
 
@@ -588,6 +589,24 @@ void MainWindowTest::startsWithoutBrowserEngine()
     QVERIFY(!engineMapped(program.processId()));
     program.kill(), program.waitForFinished();
     QTRY_VERIFY_WITH_TIMEOUT(ended(previewPid), 10000);  // it ends with the main program
+}
+
+// Two instances in one folder, one prev.html, preview at the same moment:
+// each preview shows its own listing.
+void MainWindowTest::twoInstancesPreviewTheirOwn()
+{
+    SKIP_WITHOUT_BROWSER_ENGINE();
+    MainWindow other(folder.path());
+    PreviewClient &first = window->desktop().preview(), &second = other.desktop().preview();
+    QSignalSpy firstLoaded(&first, &PreviewClient::loaded), secondLoaded(&second, &PreviewClient::loaded);
+    QSignalSpy firstText(&first, &PreviewClient::pageText), secondText(&second, &PreviewClient::pageText);
+    window->form().Text1.setText("一つ目の題名"), other.form().Text1.setText("二つ目の題名");
+    window->form().preview(), other.form().preview();
+    QTRY_VERIFY_WITH_TIMEOUT(!firstLoaded.isEmpty() && !secondLoaded.isEmpty(), 30000);
+    first.requestPageText(), second.requestPageText();
+    QTRY_VERIFY(!firstText.isEmpty() && !secondText.isEmpty());
+    QVERIFY2(firstText[0][0].toString().contains("一つ目の題名"), qPrintable(firstText[0][0].toString()));
+    QVERIFY2(secondText[0][0].toString().contains("二つ目の題名"), qPrintable(secondText[0][0].toString()));
 }
 
 void MainWindowTest::sellersRoad()
