@@ -31,6 +31,9 @@ int main(int argc, char *argv[])
             qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");
     previewScheme::registerScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The program writes nothing to disk: the page's profile is off the
+    // record, and the toolkit keeps its compiled shaders in memory too.
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     QApplication app(argc, argv);
     applyAppearance(app);
     translateToolkitIntoJapanese(app);

@@ -548,7 +548,8 @@ void MainWindowTest::previewFailureKeepsInput()
 }
 
 // The main program, started as a seller starts it, maps no browser engine,
-// not even once its preview shows: the engine stays in the preview program.
+// not even once its preview shows: the engine stays in the preview program,
+// which leaves nothing in the seller's home.
 void MainWindowTest::startsWithoutBrowserEngine()
 {
     SKIP_WITHOUT_BROWSER_ENGINE();
@@ -565,7 +566,13 @@ void MainWindowTest::startsWithoutBrowserEngine()
         run.start("xdotool", arguments);
         return run.waitForFinished(30000) ? run.readAllStandardOutput().trimmed() : QByteArray();
     };
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *folder : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        environment.remove(folder);
+    environment.insert("HOME", home.path());
     QProcess program;
+    program.setProcessEnvironment(environment);
     program.start(RUMITA_PROGRAM, {});
     QVERIFY(program.waitForStarted());
     const QString pid = QString::number(program.processId());
@@ -588,7 +595,8 @@ void MainWindowTest::startsWithoutBrowserEngine()
     QVERIFY(engineMapped(previewPid));  // the probe finds the engine where it is
     QVERIFY(!engineMapped(program.processId()));
     program.kill(), program.waitForFinished();
-    QTRY_VERIFY_WITH_TIMEOUT(ended(previewPid), 10000);  // it ends with the main program
+    QTRY_VERIFY_WITH_TIMEOUT(ended(previewPid), 10000);
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());  // it ends with the main program
 }
 
 // Two instances in one folder, one prev.html, preview at the same moment:
