@@ -3,8 +3,8 @@
 // seller's input with it. The main program starts it at the first preview.
 #include "look/appearance.h"
 #include "look/toolkittranslation.h"
-#include "previewscheme.h"
 #include "previewsession.h"
+#include "previewwindow.h"
 
 #include <QApplication>
 
@@ -25,15 +25,7 @@ int main(int argc, char *argv[])
         std::puts("refused root");
         return 1;
     }
-    // Screen readers read the page too; the engine builds its part of the
-    // accessibility tree only when asked to.
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
-            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");
-    previewScheme::registerScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // The program writes nothing to disk: the page's profile is off the
-    // record, and the toolkit keeps its compiled shaders in memory too.
-    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    PreviewWindow::prepareApplication();
     QApplication app(argc, argv);
     applyAppearance(app);
     translateToolkitIntoJapanese(app);

@@ -137,6 +137,19 @@ protected:
     }
 };
 
+void PreviewWindow::prepareApplication()
+{
+    // Screen readers read the page too; the engine builds its part of the
+    // accessibility tree only when asked to.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");
+    previewScheme::registerScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Nothing goes to disk: the page's profile is off the record, and the
+    // toolkit keeps its compiled shaders in memory too.
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+}
+
 PreviewWindow::PreviewWindow()
 {
     setObjectName("Form2");

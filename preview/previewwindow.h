@@ -12,6 +12,10 @@ class PreviewWindow : public QMainWindow {
 public:
     PreviewWindow();
 
+    // Before the application object exists: the engine's settings for the
+    // whole process.
+    static void prepareApplication();
+
     // Loads the listing again, also when it is the one already shown.
     void showListing(const QString &path, const QByteArray &bytes);
     QWebEngineView *browser() const { return m_browser; }

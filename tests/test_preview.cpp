@@ -1,9 +1,9 @@
 // The preview program's window, in this process: the page shows the listing
 // once, every frame of it loads once and leaves the engine idle, links leave
-// for the desktop's browser, and the menu speaks Japanese.
+// for the desktop's browser, the menu speaks Japanese, and a screen reader
+// finds the window and reads the page.
 #include "browserengine.h"
 #include "look/appearance.h"
-#include "preview/previewscheme.h"
 #include "preview/previewwindow.h"
 
 #include <QtTest>
@@ -92,6 +92,19 @@ void PreviewWindowTest::linksLeaveForTheDesktop()
     QSignalSpy loaded(window, &PreviewWindow::loaded);
     window->showListing("/listing/prev.html", "<a href=\"" + item.toEncoded() + "\" style=\"display:block; height:1000px\">link</a>");
     QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window);
+    QCOMPARE(reader->role(), QAccessible::Window);
+    QCOMPARE(reader->text(QAccessible::Name), "プレビュー");
+    const auto find = [](QAccessibleInterface *node, auto &self) -> QAccessibleInterface * {
+        if (node->role() == QAccessible::Link)
+            return node;
+        for (int i = 0; i < node->childCount(); ++i)
+            if (QAccessibleInterface *found = self(node->child(i), self))
+                return found;
+        return nullptr;
+    };
+    QTRY_VERIFY(find(reader, find));
+    QCOMPARE(find(reader, find)->text(QAccessible::Name), "link");
     QWidget *page = window->browser()->focusProxy();
     QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(300, 300));
     QTRY_COMPARE_WITH_TIMEOUT(opened, QList<QUrl>{item}, 10000);
@@ -111,8 +124,7 @@ void PreviewWindowTest::linksLeaveForTheDesktop()
 
 int main(int argc, char *argv[])
 {
-    previewScheme::registerScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PreviewWindow::prepareApplication();
     QApplication app(argc, argv);
     applyAppearance(app);
     PreviewWindowTest test;
