@@ -146,8 +146,10 @@ void PreviewWindow::prepareApplication()
     previewScheme::registerScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Nothing goes to disk: the page's profile is off the record, and the
-    // toolkit keeps its compiled shaders in memory too.
+    // toolkit and the GL driver keep their compiled shaders in memory too.
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    if (!qEnvironmentVariableIsSet("MESA_SHADER_CACHE_DISABLE"))
+        qputenv("MESA_SHADER_CACHE_DISABLE", "true");
 }
 
 PreviewWindow::PreviewWindow()

@@ -568,9 +568,8 @@ void MainWindowTest::startsWithoutBrowserEngine()
     };
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *folder : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
-        environment.remove(folder);
-    environment.insert("HOME", home.path());
+    for (const char *folder : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        environment.insert(folder, home.path());  // where the engine, the toolkit or the GL driver would write
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(RUMITA_PROGRAM, {});
