@@ -85,5 +85,6 @@ void PreviewSession::show(const previewProtocol::Request &request)
         m_window->show();
     }
     m_window->showListing(request.path, request.bytes);
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->raise();
 }
