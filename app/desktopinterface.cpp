@@ -1,19 +1,22 @@
 #include "desktopinterface.h"
 
+#include "form/mainform.h"
 #include "helpwindow.h"
-#include "previewwindow.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QScreen>
 
-DesktopInterface::~DesktopInterface()
+DesktopInterface::DesktopInterface(QWidget *mainWindow, const QString &programFolder)
+    : m_mainWindow(mainWindow), m_preview(programFolder, mainWindow)
 {
-    delete m_preview;
-    delete m_help;
+    QObject::connect(&m_preview, &PreviewClient::failed, [this](const QString &message) {
+        tell(MainForm::programTitle, message, Icon::Warning);
+    });
 }
+
+DesktopInterface::~DesktopInterface() { delete m_help; }
 
 qint16 DesktopInterface::ask(const QString &title, const QString &text)
 {
@@ -64,17 +67,6 @@ void DesktopInterface::putOnClipboard(const QString &text)
     clipboard->setText(text);
 }
 
-// A window opens to the right of the main window where the screen has room,
-// so that the two do not cover each other; elsewhere the desktop places it.
-static void placeBeside(QWidget *window, const QWidget *mainWindow)
-{
-    const QRect main = mainWindow->frameGeometry();
-    const QSize frame = window->size() + main.size() - mainWindow->size();
-    const QRect wanted(QPoint(main.right() + 1, main.top()), frame);
-    if (mainWindow->screen()->availableGeometry().contains(wanted))
-        window->move(wanted.topLeft());
-}
-
 // Shows a secondary window without blocking, in front if it was open.
 static void bringUp(QWidget *window)
 {
@@ -85,12 +77,7 @@ static void bringUp(QWidget *window)
 
 void DesktopInterface::showPreview(const QString &path)
 {
-    if (!m_preview) {
-        m_preview = new PreviewWindow;
-        placeBeside(m_preview, m_mainWindow);
-    }
-    m_preview->showFile(path);
-    bringUp(m_preview);
+    m_preview.show(path);
 }
 
 void DesktopInterface::showHelp(const QString &text)
@@ -103,9 +90,9 @@ void DesktopInterface::showHelp(const QString &text)
 
 void DesktopInterface::closeSecondaryWindows()
 {
-    for (QWidget *window : {static_cast<QWidget *>(m_preview), static_cast<QWidget *>(m_help)})
-        if (window)
-            window->close();
+    m_preview.close();
+    if (m_help)
+        m_help->close();
 }
 
 void DesktopInterface::quit()

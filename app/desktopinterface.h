@@ -2,17 +2,19 @@
 
 #include "form/userinterface.h"
 
+#include "previewclient.h"
+
 #include <QPointer>
 
 class HelpWindow;
-class PreviewWindow;
 class QWidget;
 
 // The desktop side of the commands: message boxes, the file dialog, the
 // clipboard and the secondary windows.
 class DesktopInterface : public UserInterface {
 public:
-    explicit DesktopInterface(QWidget *mainWindow) : m_mainWindow(mainWindow) {}
+    // The preview program lives in the program's folder.
+    DesktopInterface(QWidget *mainWindow, const QString &programFolder);
     ~DesktopInterface() override;
 
     qint16 ask(const QString &title, const QString &text) override;
@@ -34,9 +36,11 @@ public:
     // The preview and help windows go when the main window goes.
     void closeSecondaryWindows();
 
+    PreviewClient &preview() { return m_preview; }
+
 private:
     QWidget *m_mainWindow;
-    QPointer<PreviewWindow> m_preview;
+    PreviewClient m_preview;
     QPointer<HelpWindow> m_help;
     bool m_quitting = false;
 };

@@ -1,6 +1,6 @@
 #include "helpwindow.h"
 
-#include "appearance.h"
+#include "look/appearance.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
 

@@ -1,14 +1,12 @@
-#include "appearance.h"
+#include "look/appearance.h"
+#include "look/toolkittranslation.h"
 #include "mainwindow.h"
-#include "previewengine.h"
-#include "toolkittranslation.h"
 #include "unsavedinput.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    previewEngine::prepare();
     QApplication app(argc, argv);
     applyAppearance(app);
     translateToolkitIntoJapanese(app);

@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "accessiblenames.h"
-#include "appearance.h"
+#include "look/appearance.h"
 #include "desktopinterface.h"
 #include "picklist.h"
 #include "plaintextbox.h"
@@ -48,7 +48,7 @@ static const QSize clientSize(623, 449);
 
 MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
     : QMainWindow(parent),
-      m_desktop(std::make_unique<DesktopInterface>(this)),
+      m_desktop(std::make_unique<DesktopInterface>(this, programFolder)),
       m_form(std::make_unique<MainForm>(*m_desktop, programFolder))
 {
     setObjectName("Form1");

@@ -1,6 +1,6 @@
 #include "picklist.h"
 
-#include "appearance.h"
+#include "look/appearance.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // the model's handler, the rebuild, refreshListing, the source box (Text4)
 // taking the new listing, and the repaint that follows, under a display.
 // And Open of a memo file through the menu and the real file dialog.
-#include "app/appearance.h"
+#include "look/appearance.h"
 #include "app/mainwindow.h"
 #include "benchtext.h"
 #include "memo/cp932.h"

@@ -1,7 +1,12 @@
-// Start-up: from the moment the program's process is started to its main
-// window shown, and the resident memory then. Each run starts a fresh
-// bench_startup_probe (the program's own main() with a probe that reports the
-// first exposure of the main window); needs a display.
+// Start-up: from the moment a process is started to its main window shown,
+// and the resident memory then, for the program (bench_startup_probe: its
+// own main() with a probe that reports the first exposure of the main window)
+// and for its bare baseline (bench_startup_bare: a QMainWindow with one
+// QPlainTextEdit, probed the same way), started in turn so that both meet the
+// same machine. Needs a display.
+//   RUMITA_STARTUP_RUNS     starts of each (default 11)
+//   RUMITA_STARTUP_PROGRAM  another build's probe in place of this one's, to
+//                           set an older version against the same baseline
 #include <QProcess>
 #include <QTest>
 
@@ -19,7 +24,7 @@ qint64 monotonicNanoseconds()
 
 struct Run {
     double milliseconds = 0;
-    qint64 residentKb = 0, engineResidentKb = 0;
+    qint64 residentKb = 0;
     bool engineMapped = false;
     int children = 0;
 };
@@ -39,19 +44,22 @@ private slots:
     void initTestCase();
     void timeToMainWindow();
     void residentMemory();
-    void browserEngineNotStarted();
+    void browserEngineNotMapped();
 
 private:
-    static Run startOnce();
-    std::vector<Run> runs;
+    static Run startOnce(const QString &program);
+    template <typename Figure>
+    void report(const char *what, const char *unit, double scale, Figure figure);
+    QString program;
+    std::vector<Run> runs, bare;
 };
 
-Run StartupBench::startOnce()
+Run StartupBench::startOnce(const QString &program)
 {
     QProcess probe;
     probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const qint64 started = monotonicNanoseconds();
-    probe.start(QStringLiteral(RUMITA_STARTUP_PROBE), {});
+    probe.start(program, {});
     if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
         qFatal("the probe did not finish: %s", qPrintable(probe.errorString()));
     Run run;
@@ -64,7 +72,6 @@ Run StartupBench::startOnce()
         qFatal("the probe reported nothing");
     run.milliseconds = (fields["shown_ns"] - started) / 1e6;
     run.residentKb = fields["rss_kb"];
-    run.engineResidentKb = fields["webengine_rss_kb"];
     run.engineMapped = fields["webengine_mapped"] != 0;
     run.children = int(fields["children"]);
     return run;
@@ -74,45 +81,60 @@ void StartupBench::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         QSKIP("needs a display (run under xvfb-run)");
-    startOnce();  // the first start also fills the file cache; not counted
+    program = qEnvironmentVariableIsSet("RUMITA_STARTUP_PROGRAM")
+                  ? qEnvironmentVariable("RUMITA_STARTUP_PROGRAM")
+                  : QStringLiteral(RUMITA_STARTUP_PROBE);
+    // The first starts also fill the file cache; not counted.
+    startOnce(program), startOnce(RUMITA_STARTUP_BARE);
     const int count = qEnvironmentVariableIntValue("RUMITA_STARTUP_RUNS") > 0
                           ? qEnvironmentVariableIntValue("RUMITA_STARTUP_RUNS")
                           : 11;
-    for (int i = 0; i < count; ++i)
-        runs.push_back(startOnce());
+    for (int i = 0; i < count; ++i) {
+        runs.push_back(startOnce(program));
+        bare.push_back(startOnce(RUMITA_STARTUP_BARE));
+    }
+}
+
+// Prints the program's median beside the baseline's, and their ratio.
+template <typename Figure>
+void StartupBench::report(const char *what, const char *unit, double scale, Figure figure)
+{
+    std::vector<double> mine, baseline;
+    for (const Run &run : runs)
+        mine.push_back(figure(run) * scale);
+    for (const Run &run : bare)
+        baseline.push_back(figure(run) * scale);
+    qInfo("%s, median of %zu: %.1f %s, bare baseline %.1f %s, ratio %.2f", what, mine.size(),
+          median(mine), unit, median(baseline), unit, median(mine) / median(baseline));
 }
 
 void StartupBench::timeToMainWindow()
 {
+    report("process start to main window shown", "ms", 1, [](const Run &r) { return r.milliseconds; });
     std::vector<double> times;
     for (const Run &run : runs)
         times.push_back(run.milliseconds);
-    qInfo("process start to main window shown, %zu runs: median %.1f ms, min %.1f, max %.1f",
-          times.size(), median(times), *std::min_element(times.begin(), times.end()),
-          *std::max_element(times.begin(), times.end()));
     QTest::setBenchmarkResult(median(times), QTest::WalltimeMilliseconds);
 }
 
 void StartupBench::residentMemory()
 {
-    std::vector<qint64> resident, engine;
-    for (const Run &run : runs) {
+    report("resident memory at the main window shown", "MB", 1 / 1024.0,
+           [](const Run &r) { return double(r.residentKb); });
+    std::vector<qint64> resident;
+    for (const Run &run : runs)
         resident.push_back(run.residentKb);
-        engine.push_back(run.engineResidentKb);
-    }
-    qInfo("resident memory at the main window shown: median %.1f MB, max %.1f MB; "
-          "of it the browser engine's library: %.1f MB",
-          median(resident) / 1024.0, *std::max_element(resident.begin(), resident.end()) / 1024.0,
-          median(engine) / 1024.0);
     QTest::setBenchmarkResult(median(resident) * 1024.0, QTest::BytesAllocated);
 }
 
-// Not a timing: the engine must wait for the first preview. Its library is
-// linked, so the loader maps it, but nothing of it has run: no helper process.
-void StartupBench::browserEngineNotStarted()
+// Not a timing: the browser engine is the preview program's, so the main
+// program neither maps its library nor starts a helper process.
+void StartupBench::browserEngineNotMapped()
 {
-    for (const Run &run : runs)
+    for (const Run &run : runs) {
+        QCOMPARE(run.engineMapped, false);
         QCOMPARE(run.children, 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(StartupBench)

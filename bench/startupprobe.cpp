@@ -41,22 +41,10 @@ qint64 residentKilobytes()
     return -1;
 }
 
-// Resident kB of the mappings whose path contains the name, and whether any is
-// mapped at all.
-std::pair<qint64, bool> residentKilobytesOf(const QByteArray &name)
+// Whether a mapping's path contains the name.
+bool mapped(const QByteArray &name)
 {
-    qint64 total = 0;
-    bool mapped = false, inside = false;
-    for (const QByteArray &line : readProcFile("/proc/self/smaps").split('\n')) {
-        const QByteArray first = line.left(line.indexOf(' '));
-        if (first.contains('-') && !first.endsWith(':')) {  // "start-end perms ... path"
-            inside = line.contains(name);
-            mapped = mapped || inside;
-        } else if (inside && line.startsWith("Rss:")) {
-            total += kilobytesAfter(line, "Rss:");
-        }
-    }
-    return {total, mapped};
+    return readProcFile("/proc/self/maps").contains(name);
 }
 
 // The browser engine starts helper processes once it runs.
@@ -81,9 +69,8 @@ int childProcesses()
 void report()
 {
     const qint64 shown = monotonicNanoseconds();
-    const auto [engineKb, engineMapped] = residentKilobytesOf("libQt6WebEngineCore");
-    std::printf("shown_ns=%lld rss_kb=%lld webengine_rss_kb=%lld webengine_mapped=%d children=%d\n",
-                shown, residentKilobytes(), engineKb, int(engineMapped), childProcesses());
+    std::printf("shown_ns=%lld rss_kb=%lld webengine_mapped=%d children=%d\n", shown,
+                residentKilobytes(), int(mapped("libQt6WebEngine")), childProcesses());
     std::fflush(stdout);
     // For finding where the memory goes: a copy of the mappings at that moment.
     if (const QString keep = qEnvironmentVariable("RUMITA_PROBE_SMAPS"); !keep.isEmpty()) {

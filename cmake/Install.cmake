@@ -1,6 +1,7 @@
 # `cmake --install <build> --prefix P` lays the program out as:
 #   P/lib/rumita/rumita and its four sample pictures (it reads them from its
-#                       own folder, so they stay together)
+#                       own folder, so they stay together), and rumita-preview,
+#                       the preview program it starts from the same folder
 #   P/bin/rumita        a launcher that starts the program in that folder
 #   P/share/applications/rumita.desktop
 #   P/share/icons/hicolor/{32x32,scalable}/apps/rumita.{png,svg}
@@ -13,7 +14,7 @@ set(RUMITA_APP_ID "example.rumita.rumita" CACHE STRING "The program's AppStream 
 set(RUMITA_WEB_HOME "https://rumita.example" CACHE STRING
     "Where the project publishes its files (the screenshots under docs/)")
 
-install(TARGETS rumita RUNTIME DESTINATION ${RUMITA_INSTALL_FOLDER})
+install(TARGETS rumita rumita-preview RUNTIME DESTINATION ${RUMITA_INSTALL_FOLDER})
 list(TRANSFORM RUMITA_SAMPLE_PICTURES PREPEND ${CMAKE_SOURCE_DIR}/resources/
      OUTPUT_VARIABLE rumita_picture_files)
 install(FILES ${rumita_picture_files} DESTINATION ${RUMITA_INSTALL_FOLDER})

@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-dev
-          xvfb xauth xdotool dbus-daemon fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
+          xvfb xauth xdotool dbus-daemon libx11-dev fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
           qt6-translations-l10n
           clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev file)

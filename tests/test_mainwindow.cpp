@@ -3,21 +3,25 @@
 // (rewritten by scripts/golden.sh when the look is meant to change), at each
 // scale and on a dark desktop; the tab order; lists that act only on a pick;
 // long titles; the toolkit's Japanese; paste from an empty or foreign
-// clipboard; what a screen reader reads; the source box; a listing that
-// reloads itself; and a seller's whole road through the windows with answered
-// dialogs, down to the page the browser engine shows.
-#include "app/appearance.h"
+// clipboard; what a screen reader reads; the source box; the preview
+// program failing in every way; the main program started as a seller starts
+// it, free of the browser engine; and a seller's whole road through the
+// windows with answered dialogs, down to the page the preview program shows.
+#include "look/appearance.h"
 #include "app/helpwindow.h"
+#include "app/desktopinterface.h"
 #include "app/mainwindow.h"
-#include "app/previewengine.h"
-#include "app/toolkittranslation.h"
+#include "look/toolkittranslation.h"
 #include "browserengine.h"
 #include "formfixture.h"
+#include "x11window.h"
 
 #include <QAccessible>
-#include <QWebEngineView>
 #include <QtTest>
 #include <QtWidgets>
+
+#include <csignal>
+#include <unistd.h>
 
 // Types any text as an input method delivers it; "\n" presses Return.
 static void type(QWidget *widget, const QString &text)
@@ -81,11 +85,11 @@ static QStringList clippedTexts(QWidget *window)
     return clipped;
 }
 
+// The first three never start the browser engine.
+enum PreviewFailure { Missing, ExitsAtOnce, SandboxAsRoot, KilledWhileLoading, KilledWhileShowing };
+
 class MainWindowTest : public QObject {
     Q_OBJECT
-public slots:
-    void openOutside(const QUrl &url) { opened << url; }  // stands in for the desktop's browser
-
 private slots:
     void init();
     void cleanup() { delete window; }
@@ -354,28 +358,22 @@ private slots:
         QVERIFY(shownAsListing());
     }
 
-    // A listing that reloads or redirects itself is shown once, not again and again.
-    void selfRefreshingListingLoadedOnce_data()
+    // Whatever becomes of the preview program, the seller's input stays.
+    void previewFailureKeepsInput_data()
     {
-        QTest::addColumn<QString>("description");
-        QTest::newRow("refresh") << "<meta http-equiv=refresh content=0>一度だけ";
-        QTest::newRow("redirect to itself")
-            << "<meta http-equiv=\"refresh\" content=\"0;url=prev.html\">一度だけ";
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("reason");
+        const QString ended = "プレビュー用のプログラムが途中で終了しました。";
+        QTest::newRow("missing") << int(Missing) << "プレビュー用のプログラムを起動できません。";
+        QTest::newRow("exiting at once") << int(ExitsAtOnce) << ended;
+        QTest::newRow("killed while loading") << int(KilledWhileLoading) << ended;
+        QTest::newRow("killed while showing") << int(KilledWhileShowing) << ended;
+        QTest::newRow("sandbox as root") << int(SandboxAsRoot)
+                                         << "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。";
     }
-
-    void selfRefreshingListingLoadedOnce()
-    {
-        SKIP_WITHOUT_BROWSER_ENGINE();
-        QFETCH(QString, description);
-        window->form().Text2.setText(description);
-        click("Command3");
-        auto *view = shown("Form2")->findChild<QWebEngineView *>("WebBrowser1");
-        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-        // The page's own reload comes once the listing has loaded, and is refused.
-        QTRY_COMPARE_WITH_TIMEOUT(loaded.count(), 2, 20000);
-        QCOMPARE(loaded[0][0].toBool(), true);
-        QCOMPARE(loaded[1][0].toBool(), false);
-    }
+    void previewFailureKeepsInput();
+    void startsWithoutBrowserEngine();
+    void twoInstancesPreviewTheirOwn();
 
     void sellersRoad();  // last: it ends the program
 
@@ -387,11 +385,12 @@ private:
     void menu(const char *name) { window->findChild<QAction *>(name)->trigger(); }
     QString source() const { return widget<QPlainTextEdit>("Text4")->toPlainText(); }
     void answer(QStringList answers);
+    QStringList controlStates() const;
+    QString previewProgram() const { return folder.filePath("rumita-preview"); }
 
     QTemporaryDir folder;  // the program's folder: pictures in, prev.html out
     MainWindow *window = nullptr;
     QStringList answered;  // "title|text|icon" of each message box answered, "title|filter|name" of a file dialog
-    QList<QUrl> opened;
 };
 
 // Answers the next modal dialogs in turn as they show: presses a message
@@ -421,9 +420,11 @@ void MainWindowTest::answer(QStringList answers)
 
 void MainWindowTest::init()
 {
+    answered.clear();
     // kime.jpg and kime2.jpg are left out: Image2 keeps the design picture.
     for (const char *picture : {"hime.jpg", "hime2.jpg"})
         QFile::copy(qEnvironmentVariable("RUMITA_PICTURES") + '/' + picture, folder.filePath(picture));
+    QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram());
     window = new MainWindow(folder.path());
     window->show();
     window->activateWindow();
@@ -481,11 +482,136 @@ void MainWindowTest::looksAsDesigned()
                                look->findChild<QLabel *>("Label2") && look->close()));
 }
 
-static QString pageText(QWebEngineView *view)
+// What every control shows, by name: the texts, the list texts and the check marks.
+QStringList MainWindowTest::controlStates() const
 {
-    auto text = std::make_shared<std::optional<QString>>();
-    view->page()->toPlainText([text](const QString &t) { *text = t; });
-    return QTest::qWaitFor([text] { return text->has_value(); }, 10000) ? **text : QString();
+    QStringList states;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QString name = w->objectName() + w->parent()->objectName() + '=';
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            states << name + line->text();
+        else if (auto *box = qobject_cast<QPlainTextEdit *>(w))
+            states << name + box->toPlainText();
+        else if (auto *check = qobject_cast<QCheckBox *>(w))
+            states << name + QString::number(check->checkState());
+    }
+    return states;
+}
+
+void MainWindowTest::previewFailureKeepsInput()
+{
+    QFETCH(int, failure);
+    QFETCH(QString, reason);
+    if (failure >= KilledWhileLoading)
+        SKIP_WITHOUT_BROWSER_ENGINE();
+    if (failure == SandboxAsRoot && geteuid() != 0)
+        QSKIP("the sandbox refuses only the administrator");
+    QFile::remove(previewProgram());
+    QFile fake(previewProgram());
+    if (failure == ExitsAtOnce) {
+        QVERIFY(fake.open(QIODevice::WriteOnly) && fake.write("#!/bin/sh\nexit 0\n"));
+        fake.close(), fake.setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+    } else if (failure != Missing)
+        QVERIFY(QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram()));
+    type(widget("Text1"), "消えない題名"), type(widget("Text2"), "消えない説明"), click("Check7");
+    const QStringList before = controlStates();
+    const QString listing = window->form().state.syuturyoku;
+    PreviewClient &preview = window->desktop().preview();
+    QSignalSpy loaded(&preview, &PreviewClient::loaded);
+    const QByteArray sandboxSwitch = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    if (failure == SandboxAsRoot)
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    answer({"OK"});
+    click("Command3");
+    if (failure == KilledWhileShowing)
+        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 30000);
+    if (failure == KilledWhileLoading || failure == KilledWhileShowing) {
+        QTRY_VERIFY(preview.processId() > 0);
+        QCOMPARE(loaded.size(), failure == KilledWhileShowing ? 1 : 0);
+        kill(pid_t(preview.processId()), SIGKILL);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(answered.size(), 1, 30000);
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
+    const QStringList message = answered[0].split('|');
+    QCOMPARE(message.value(0), "ルミタ");
+    QVERIFY2(message.value(1).startsWith("プレビューを表示できませんでした。\r\n" + reason), qPrintable(message.value(1)));
+    QCOMPARE(message.value(2), QString::number(QMessageBox::Warning));
+    QCOMPARE(controlStates(), before);
+    QCOMPARE(window->form().state.syuturyoku, listing);
+    // The next preview starts the program again.
+    QFile::remove(previewProgram()), QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram());
+    if (browserEngineKeptOut())
+        return;
+    click("Command3");
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && loaded.constLast().value(0).toBool(), 30000);
+    QCOMPARE(answered.size(), 1);
+}
+
+// The main program, started as a seller starts it, maps no browser engine,
+// not even once its preview shows: the engine stays in the preview program,
+// which leaves nothing in the seller's home.
+void MainWindowTest::startsWithoutBrowserEngine()
+{
+    SKIP_WITHOUT_BROWSER_ENGINE();
+    const auto status = [](qint64 pid) {  // state, parent, ...; nothing once it is gone
+        QFile stat(QString("/proc/%1/stat").arg(pid));
+        return stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').value(1).trimmed().split(' ') : QList<QByteArray>();
+    };
+    const auto engineMapped = [](qint64 pid) {
+        QFile maps(QString("/proc/%1/maps").arg(pid));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngine");
+    };
+    const auto xdotool = [](const QStringList &arguments) {
+        QProcess run;
+        run.start("xdotool", arguments);
+        return run.waitForFinished(30000) ? run.readAllStandardOutput().trimmed() : QByteArray();
+    };
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *folder : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        environment.insert(folder, home.path());  // where the engine, the toolkit or the GL driver would write
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(RUMITA_PROGRAM, {});
+    QVERIFY(program.waitForStarted());
+    const QString pid = QString::number(program.processId());
+    const QByteArray mainWindow = xdotool({"search", "--sync", "--onlyvisible", "--pid", pid, "--name", "^ルミタ$"});
+    QVERIFY(!mainWindow.isEmpty());
+    QVERIFY(!engineMapped(program.processId()));
+    const QPoint button = widget("Command3")->mapTo(window, widget("Command3")->rect().center());
+    window->hide();  // the clicks are for the program's window
+    QByteArray preview;  // clicked until the window takes clicks
+    for (int i = 0; i < 20 && preview.isEmpty(); ++i) {
+        xdotool({"mousemove", "--window", mainWindow, QString::number(button.x()), QString::number(button.y()), "click", "1"});
+        QTest::qWait(1500);
+        preview = xdotool({"search", "--onlyvisible", "--name", "^プレビュー$"});
+    }
+    QVERIFY(!preview.isEmpty());
+    const qint64 previewPid = xdotool({"getwindowpid", preview}).toLongLong();
+    QCOMPARE(status(previewPid).value(1).toLongLong(), program.processId());  // the program's own
+    QVERIFY(engineMapped(previewPid));  // the probe finds the engine where it is
+    QVERIFY(!engineMapped(program.processId()));
+    program.kill(), program.waitForFinished();
+    QTRY_VERIFY_WITH_TIMEOUT(status(previewPid).value(0, "Z") == "Z", 10000);  // ended, or left for init to reap
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());  // it ends with the main program
+}
+
+// Two instances in one folder, one prev.html, preview at the same moment:
+// each preview shows its own listing.
+void MainWindowTest::twoInstancesPreviewTheirOwn()
+{
+    SKIP_WITHOUT_BROWSER_ENGINE();
+    MainWindow other(folder.path());
+    PreviewClient &first = window->desktop().preview(), &second = other.desktop().preview();
+    QSignalSpy firstLoaded(&first, &PreviewClient::loaded), secondLoaded(&second, &PreviewClient::loaded);
+    QSignalSpy firstText(&first, &PreviewClient::pageText), secondText(&second, &PreviewClient::pageText);
+    window->form().Text1.setText("一つ目の題名"), other.form().Text1.setText("二つ目の題名");
+    window->form().preview(), other.form().preview();
+    QTRY_VERIFY_WITH_TIMEOUT(!firstLoaded.isEmpty() && !secondLoaded.isEmpty(), 30000);
+    first.requestPageText(), second.requestPageText();
+    QTRY_VERIFY(!firstText.isEmpty() && !secondText.isEmpty());
+    QVERIFY2(firstText[0][0].toString().contains("一つ目の題名"), qPrintable(firstText[0][0].toString()));
+    QVERIFY2(secondText[0][0].toString().contains("二つ目の題名"), qPrintable(secondText[0][0].toString()));
 }
 
 void MainWindowTest::sellersRoad()
@@ -538,42 +664,42 @@ void MainWindowTest::sellersRoad()
     QCOMPARE(QApplication::clipboard()->text(), listing);
     QCOMPARE(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
 
+    PreviewClient &preview = window->desktop().preview();
+    QSignalSpy windows(&preview, &PreviewClient::windowShown), loaded(&preview, &PreviewClient::loaded);
     if (!browserEngineKeptOut()) {
-        // Japanese shows, scripts do not run, and a link opens in the desktop's
-        // browser while the preview keeps the listing.
-        QDesktopServices::setUrlHandler("https", this, "openOutside");
-        const QUrl item("https://auction.example/item/1");
-        type(widget("Text2"), "<script>document.write('ran');</script><a href=\"" + item.toString() +
-                                  "\" style=\"display:block; height:1000px\">商品ページ♡é¥</a>");
+        // The preview program shows the page beside the main window, which
+        // keeps the focus: Japanese shows, scripts do not run.
+        QSignalSpy text(&preview, &PreviewClient::pageText);
+        const auto pageText = [&] {
+            text.clear(), preview.requestPageText();
+            return text.wait(10000) ? text[0][0].toString() : QString();
+        };
+        type(widget("Text2"), "<script>document.write('ran');</script>商品ページ♡é¥");
         click("Command3"), focusBack();
-        QVERIFY(contents(folder.filePath("prev.html")).contains("\x8f\xa4\x95\x69\x83\x79\x81\x5b\x83\x57&#9825;&#233;&#165;</a>"));
-        QWidget *preview = shown("Form2");
-        QVERIFY(preview && preview->windowTitle() == "プレビュー");
-        QCOMPARE(preview->frameGeometry().topLeft(), window->frameGeometry().topRight() + QPoint(1, 0));  // beside
-        auto *view = preview->findChild<QWebEngineView *>("WebBrowser1");
-        QTRY_VERIFY_WITH_TIMEOUT(pageText(view).contains("○ジャパンネットバンク決算"), 30000);
-        QVERIFY(view->page()->isVisible());  // shown once loaded
-        const QString page = pageText(view);
-        QVERIFY2(page.contains("限定品ｶﾒﾗ <新品>") && page.contains("商品ページ♡é¥") && !page.contains("ran"), qPrintable(page));
-        QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(300, 300));
-        QTRY_COMPARE_WITH_TIMEOUT(opened, QList<QUrl>{item}, 10000);
-        QDesktopServices::unsetUrlHandler("https");
-        QCOMPARE(pageText(view), page);
-        // Its menu offers what works on a shown page, in Japanese.
-        QTest::mouseClick(view->focusProxy(), Qt::RightButton, {}, QPoint(300, 300));  // on the link
-        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 10000);
-        QStringList offered;
-        for (QAction *action : QApplication::activePopupWidget()->actions())
-            offered << action->text();
-        QCOMPARE(offered, QStringList({"コピー(&C)", "リンクのアドレスをコピー(&L)", "すべて選択(&A)"}));
-        QApplication::activePopupWidget()->close();
-        type(title, "二回目");  // the next preview reloads the same window
+        // What code page 932 lacks goes in as character references, and shows.
+        QVERIFY(contents(folder.filePath("prev.html")).contains("\x8f\xa4\x95\x69\x83\x79\x81\x5b\x83\x57&#9825;&#233;&#165;"));
+        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 30000);
+        QCOMPARE(loaded[0][0].toBool(), true);
+        const quint64 id = windows.value(0).value(0).value<quint64>();
+        const QPoint beside = window->frameGeometry().topRight() + QPoint(1, 0);
+        QTRY_COMPARE(x11window::position(id), beside);
+        const QString page = pageText();
+        QVERIFY2(page.contains("限定品ｶﾒﾗ <新品>"), qPrintable(page));
+        QVERIFY2(page.contains("○ジャパンネットバンク決算"), qPrintable(page));
+        QVERIFY2(page.contains("商品ページ♡é¥"), qPrintable(page));
+        QVERIFY2(!page.contains("ran"), qPrintable(page));
+        type(title, "二回目");  // the next preview reloads the same window where it is
         click("Command3");
-        QTRY_VERIFY_WITH_TIMEOUT(pageText(view).contains("二回目"), 30000);
-        QCOMPARE(shown("Form2"), preview);
-        QPointer<QWidget> closed = preview;  // a closed preview is gone; the next one is new
-        preview->close();
-        QTRY_VERIFY(!closed);
+        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 2, 30000);
+        QVERIFY(pageText().contains("二回目"));
+        QCOMPARE(windows.size(), 1);
+        QCOMPARE(x11window::position(id), beside);
+        x11window::closeAsUser(id);  // closed, it is gone; the next preview opens a new one
+        QTRY_COMPARE(preview.processId(), 0);
+        click("Command3");
+        QTRY_COMPARE_WITH_TIMEOUT(windows.size(), 2, 30000);
+        QTRY_VERIFY(x11window::position(windows[1][0].value<quint64>()));
+        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 3, 30000);
     }
 
     menu("idm_kidou");
@@ -584,11 +710,12 @@ void MainWindowTest::sellersRoad()
     QCOMPARE(answered.mid(answered.size() - 2), QStringList(2, "終了しますか？|ルミタを終了しますか？|4"));
     for (QWidget *top : QApplication::topLevelWidgets())
         QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
+    if (!windows.isEmpty())  // the preview with it
+        QVERIFY(!x11window::position(windows.constLast().value(0).value<quint64>()));
 }
 
 int main(int argc, char *argv[])
 {
-    previewEngine::prepare();
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     applyAppearance(app);

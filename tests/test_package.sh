@@ -33,6 +33,7 @@ diff -u - "$work/files" <<'LIST' || fail "the package's files differ"
 ./usr/lib/rumita/kime.jpg
 ./usr/lib/rumita/kime2.jpg
 ./usr/lib/rumita/rumita
+./usr/lib/rumita/rumita-preview
 ./usr/share/applications/rumita.desktop
 ./usr/share/icons/hicolor/32x32/apps/rumita.png
 ./usr/share/icons/hicolor/scalable/apps/rumita.svg

@@ -2,10 +2,9 @@
 // in the custom frame, and the preview window, with a small sample listing.
 // Run by scripts/screenshots.sh under a virtual display:
 //   rumita_screenshots OUTPUT_FOLDER PICTURES_FOLDER
-#include "app/appearance.h"
+#include "look/appearance.h"
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
-#include "app/previewengine.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,7 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWebEngineView>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -29,17 +28,8 @@ static bool save(QWidget *widget, const QDir &folder, const QString &name)
     return true;
 }
 
-static QWidget *previewWindow()
-{
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == "Form2" && top->isVisible())
-            return top;
-    return nullptr;
-}
-
 int main(int argc, char *argv[])
 {
-    previewEngine::prepare();
     QApplication app(argc, argv);
     applyAppearance(app);
     if (argc != 3) {
@@ -49,10 +39,12 @@ int main(int argc, char *argv[])
     const QDir output(QString::fromLocal8Bit(argv[1]));
     const QDir pictures(QString::fromLocal8Bit(argv[2]));
 
-    // The program's folder holds the sample pictures and receives prev.html.
+    // The program's folder holds the sample pictures and the preview
+    // program, and receives prev.html.
     QTemporaryDir folder;
     for (const char *picture : {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"})
         QFile::copy(pictures.filePath(picture), folder.filePath(picture));
+    QFile::link(RUMITA_PREVIEW_PROGRAM, folder.filePath(QFileInfo(RUMITA_PREVIEW_PROGRAM).fileName()));
 
     MainWindow window(folder.path());
     window.show();
@@ -78,21 +70,21 @@ int main(int argc, char *argv[])
     if (!save(&window, output, "screenshot-main-custom.png"))
         return 1;
 
+    // The preview window belongs to the preview program: its picture comes
+    // from the display.
+    PreviewClient &preview = window.desktop().preview();
+    QSignalSpy shown(&preview, &PreviewClient::windowShown), loaded(&preview, &PreviewClient::loaded);
     window.findChild<QPushButton *>("Command3")->click();
-    QWidget *preview = previewWindow();
-    auto *browser = preview ? preview->findChild<QWebEngineView *>("WebBrowser1") : nullptr;
-    if (!browser) {
-        std::fprintf(stderr, "no preview window\n");
-        return 1;
-    }
-    QSignalSpy loaded(browser, &QWebEngineView::loadFinished);
-    if (!loaded.wait(60000) || !loaded.constLast().value(0).toBool()) {
+    if (!loaded.wait(60000) || !loaded.constLast().value(0).toBool() || shown.isEmpty()) {
         std::fprintf(stderr, "the preview did not load\n");
         return 1;
     }
     // Loaded is not yet painted: give the engine's compositor its frames.
     QTest::qWait(1500);
-    const bool saved = save(preview, output, "screenshot-preview.png");
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(shown[0][0].value<quint64>());
+    const QString path = output.filePath("screenshot-preview.png");
+    const bool saved = picture.save(path);
+    std::printf("%s\n", qPrintable(path));
     window.desktop().closeSecondaryWindows();
     return saved ? 0 : 1;
 }

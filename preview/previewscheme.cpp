@@ -1,17 +1,12 @@
 #include "previewscheme.h"
 
-#include "memo/diskfile.h"
-
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QPointer>
-#include <QSet>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
-
-#include <limits>
 
 namespace previewScheme {
 
@@ -28,47 +23,62 @@ void registerScheme()
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 
+// The page's own frames go sandboxed: a sandboxed document may not refresh
+// or redirect itself with a meta tag, so each of them loads once, and an idle
+// page costs nothing. Frames inside them inherit the sandbox. ("<" is never a
+// trail byte of Shift_JIS, so a match is always a whole tag.)
+QByteArray withFramesSandboxed(const QByteArray &page)
+{
+    static const QByteArray tag = QByteArrayLiteral("<iframe");
+    const QByteArray lower = page.toLower();
+    QByteArray out;
+    qsizetype from = 0;
+    for (qsizetype at; (at = lower.indexOf(tag, from)) >= 0; from = at + tag.size()) {
+        out += page.mid(from, at + tag.size() - from);
+        const char next = at + tag.size() < lower.size() ? lower[at + tag.size()] : 0;
+        if (next == ' ' || next == '\t' || next == '\n' || next == '\r' || next == '\f' ||
+            next == '/' || next == '>')
+            out += " sandbox";
+    }
+    return out + page.mid(from);
+}
+
 namespace {
 
-class FileHandler : public QWebEngineUrlSchemeHandler {
+class ListingHandler : public QWebEngineUrlSchemeHandler {
 public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
-    QSet<QString> served;
+    QString path;
+    QByteArray bytes;
 
     void requestStarted(QWebEngineUrlRequestJob *job) override
     {
-        const QString path = job->requestUrl().path(QUrl::FullyDecoded);
-        // The whole file at once: prev.html is rewritten by the next preview,
-        // which may come while the engine still reads this one. Read as Open
-        // reads, so that a pipe put in its place cannot stall the window.
-        const auto bytes = served.contains(path)
-                               ? diskfile::load(path, std::numeric_limits<qint64>::max())
-                               : std::variant<QByteArray, QString>(QString());
-        if (!std::holds_alternative<QByteArray>(bytes)) {
+        if (job->requestUrl().path(QUrl::FullyDecoded) != path) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
         auto *body = new QBuffer(job);
-        body->setData(std::get<QByteArray>(bytes));
+        body->setData(bytes);
         job->reply(QByteArrayLiteral("text/html; charset=Shift_JIS"), body);
     }
 };
 
 }  // namespace
 
-static QPointer<FileHandler> handler;
+static QPointer<ListingHandler> handler;
 
 void install(QWebEngineProfile *profile)
 {
     if (!handler)
-        handler = new FileHandler(qApp);
+        handler = new ListingHandler(qApp);
     profile->installUrlSchemeHandler(schemeName, handler);
 }
 
-QUrl serve(const QString &path)
+QUrl serve(const QString &path, const QByteArray &bytes)
 {
-    handler->served.insert(path);
+    handler->path = path;
+    handler->bytes = withFramesSandboxed(bytes);
     QUrl url;
     url.setScheme(QString::fromLatin1(schemeName));
     url.setPath(path);

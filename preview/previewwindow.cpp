@@ -1,9 +1,9 @@
 #include "previewwindow.h"
 
-#include "previewengine.h"
 #include "previewscheme.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -45,13 +45,18 @@ static QWebEngineProfile *listingProfile()
 // A listing is untrusted text: the page shows it and nothing else.
 class ListingPage : public QWebEnginePage {
 public:
-    explicit ListingPage(QObject *parent) : QWebEnginePage(listingProfile(), parent)
+    ListingPage(PreviewWindow *window, QObject *parent)
+        : QWebEnginePage(listingProfile(), parent), m_window(window)
     {
         QWebEngineSettings *s = settings();
         s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
-        connect(this, &QWebEnginePage::loadFinished, this, [this] { setVisible(true); });
+        connect(this, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+            m_loading = false;
+            setVisible(true);
+            emit m_window->loaded(ok);
+        });
         connect(this, &QWebEnginePage::newWindowRequested, this,
                 [](QWebEngineNewWindowRequest &request) {
                     if (request.isUserInitiated())
@@ -60,35 +65,52 @@ public:
     }
 
     // Loads the listing; the one main-frame navigation let through.
-    void showListing(const QString &path)
+    void showListing(const QString &path, const QByteArray &bytes)
     {
-        listingPath = path;
-        loadRequested = true;
+        m_listingPath = path;
+        m_loadRequested = true;
         // Hidden while it loads, the page is laid out once, when shown,
         // instead of again for every piece of a long listing that arrives.
         setVisible(false);
-        load(previewScheme::serve(path));
+        load(previewScheme::serve(path, bytes));
     }
 
 protected:
+    // The engine's notes on the page (such as a refused refresh) are no news
+    // to the seller.
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int,
+                                  const QString &) override
+    {
+    }
+
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
-        // Frames inside the listing may load; a link leaves for the desktop's
-        // browser. The listing itself loads once per preview: a refresh or
-        // redirect of its own would otherwise load it again and again.
-        const bool link = type == NavigationTypeLinkClicked;
-        if (isMainFrame ? std::exchange(loadRequested, false) &&
-                              previewScheme::names(url, listingPath)
-                        : !link)
-            return true;
-        if (link)
-            openOutside(url);
-        return false;
+        const bool accepted = accepts(url, type, isMainFrame);
+        emit m_window->navigationDecided(accepted, isMainFrame, url);
+        return accepted;
     }
 
 private:
-    QString listingPath;
-    bool loadRequested = false;
+    // Every frame loads once per preview: the listing itself, then the frames
+    // inside it while it loads. A refresh or redirect of any of them would
+    // otherwise load it again and again, for as long as the window is open.
+    // A link leaves for the desktop's browser.
+    bool accepts(const QUrl &url, NavigationType type, bool isMainFrame)
+    {
+        if (type == NavigationTypeLinkClicked) {
+            openOutside(url);
+            return false;
+        }
+        if (isMainFrame) {
+            m_loading = std::exchange(m_loadRequested, false) && previewScheme::names(url, m_listingPath);
+            return m_loading;
+        }
+        return m_loading && type != NavigationTypeRedirect && type != NavigationTypeReload;
+    }
+
+    PreviewWindow *m_window;
+    QString m_listingPath;
+    bool m_loadRequested = false, m_loading = false;
 };
 
 // Offers what works on a shown listing: copying, and selecting all.
@@ -115,21 +137,43 @@ protected:
     }
 };
 
-PreviewWindow::PreviewWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+void PreviewWindow::prepareApplication()
+{
+    // Screen readers read the page too; the engine builds its part of the
+    // accessibility tree only when asked to.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");
+    previewScheme::registerScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Nothing goes to disk: the page's profile is off the record, and the
+    // toolkit and the GL driver keep their compiled shaders in memory too.
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    if (!qEnvironmentVariableIsSet("MESA_SHADER_CACHE_DISABLE"))
+        qputenv("MESA_SHADER_CACHE_DISABLE", "true");
+}
+
+PreviewWindow::PreviewWindow()
 {
     setObjectName("Form2");
     setWindowTitle("プレビュー");
-    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(643, 465);
-    previewEngine::start();
-    m_browser = new ListingView(this);
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    m_browser = new ListingView(client);
     m_browser->setObjectName("WebBrowser1");
     m_browser->setGeometry(0, 0, 641, 465);
-    m_page = new ListingPage(m_browser);
+    m_page = new ListingPage(this, m_browser);
     m_browser->setPage(m_page);
 }
 
-void PreviewWindow::showFile(const QString &path)
+void PreviewWindow::showListing(const QString &path, const QByteArray &bytes)
 {
-    m_page->showListing(path);
+    m_page->showListing(path, bytes);
+}
+
+void PreviewWindow::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
 }

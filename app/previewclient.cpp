@@ -1,0 +1,100 @@
+#include "previewclient.h"
+
+#include "memo/diskfile.h"
+#include "preview/protocol.h"
+
+#include <QDir>
+#include <QUrl>
+#include <QWidget>
+
+#include <limits>
+
+PreviewClient::PreviewClient(const QString &programFolder, QWidget *mainWindow)
+    : m_program(QDir(programFolder).filePath(previewProtocol::programName)), m_mainWindow(mainWindow)
+{
+}
+
+PreviewClient::~PreviewClient() { close(); }
+
+static const QString notShown = QStringLiteral("プレビューを表示できませんでした。\r\n");
+
+void PreviewClient::show(const QString &path)
+{
+    // Read at once: another instance may write its own listing there next.
+    const auto bytes = diskfile::load(path, std::numeric_limits<qint64>::max());
+    if (!std::holds_alternative<QByteArray>(bytes)) {
+        emit failed(notShown + path + "\r\n" + std::get<QString>(bytes));
+        return;
+    }
+    if (!m_process) {
+        m_process = new QProcess(this);
+        m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        connect(m_process, &QProcess::readyReadStandardOutput, this, &PreviewClient::readReports);
+        connect(m_process, &QProcess::finished, this, &PreviewClient::ended);
+        connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                ended();
+        });
+        m_closedByUser = m_refusedAsRoot = false;
+        m_process->start(m_program, {});
+    }
+    m_process->write(previewProtocol::encode(
+        {false, m_mainWindow->frameGeometry(), m_mainWindow->size(), path, std::get<QByteArray>(bytes)}));
+}
+
+void PreviewClient::readReports()
+{
+    while (m_process && m_process->canReadLine()) {
+        const QByteArray line = m_process->readLine().trimmed();
+        if (line.startsWith("window "))
+            emit windowShown(line.mid(7).toULongLong());
+        else if (line == "loaded" || line == "failed")
+            emit loaded(line == "loaded");
+        else if (line.startsWith("text "))
+            emit pageText(QUrl::fromPercentEncoding(line.mid(5)));
+        else if (line == "closed")
+            m_closedByUser = true;
+        else if (line == "refused root")
+            m_refusedAsRoot = true;
+    }
+}
+
+void PreviewClient::ended()
+{
+    if (!m_process)
+        return;
+    readReports();
+    const bool started = m_process->error() != QProcess::FailedToStart;
+    m_process->disconnect(this);
+    m_process->deleteLater();
+    m_process = nullptr;
+    if (m_closedByUser)
+        return;
+    if (m_refusedAsRoot)
+        emit failed(notShown + "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。\r\n"
+                               "一般のユーザーとして起動してください。");
+    else if (!started)
+        emit failed(notShown + "プレビュー用のプログラムを起動できません。\r\n" + m_program);
+    else
+        emit failed(notShown + "プレビュー用のプログラムが途中で終了しました。");
+}
+
+void PreviewClient::requestPageText()
+{
+    if (m_process)
+        m_process->write(previewProtocol::textRequest);
+}
+
+void PreviewClient::close()
+{
+    if (!m_process)
+        return;
+    QProcess *process = std::exchange(m_process, nullptr);
+    process->disconnect(this);
+    // The end of its input ends the preview program; one that does not
+    // answer is ended all the same.
+    process->closeWriteChannel();
+    if (!process->waitForFinished(3000))
+        process->kill(), process->waitForFinished(1000);
+    process->deleteLater();
+}

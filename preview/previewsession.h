@@ -1,0 +1,30 @@
+#pragma once
+
+#include "protocol.h"
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <qwindowdefs.h>
+
+#include <memory>
+
+class PreviewWindow;
+
+// The preview program's side of the protocol: takes requests from standard
+// input, shows them in the one window, and reports on standard output what
+// became of them.
+class PreviewSession : public QObject {
+    Q_OBJECT
+public:
+    PreviewSession();
+    ~PreviewSession() override;
+
+private:
+    void readInput();
+    void show(const previewProtocol::Request &request);
+
+    QSocketNotifier m_input;
+    previewProtocol::RequestReader m_reader;
+    std::unique_ptr<PreviewWindow> m_window;
+    WId m_reportedWindow = 0;
+};

@@ -1,0 +1,133 @@
+// The preview program's window, in this process: the page shows the listing
+// once, every frame of it loads once and leaves the engine idle, links leave
+// for the desktop's browser, the menu speaks Japanese, and a screen reader
+// finds the window and reads the page.
+#include "browserengine.h"
+#include "look/appearance.h"
+#include "preview/previewwindow.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+// Processor seconds this process and every process it started have spent.
+static double processorSeconds()
+{
+    QMap<QString, QString> parent;
+    QMap<QString, double> spent;
+    for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+        QFile stat("/proc/" + pid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        // pid (name) state ppid ... utime stime: the name may hold spaces.
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        parent[pid] = fields.value(1);
+        spent[pid] = (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
+    }
+    double total = 0;
+    for (auto it = spent.cbegin(); it != spent.cend(); ++it)
+        for (QString p = it.key(); !p.isEmpty(); p = parent.value(p))
+            if (p == QString::number(getpid())) {
+                total += it.value();
+                break;
+            }
+    return total;
+}
+
+class PreviewWindowTest : public QObject {
+    Q_OBJECT
+public slots:
+    void openOutside(const QUrl &url) { opened << url; }  // stands in for the desktop's browser
+
+private slots:
+    void init()
+    {
+        SKIP_WITHOUT_BROWSER_ENGINE();
+        window = new PreviewWindow;
+        window->show();
+    }
+    void cleanup() { delete window; }
+
+    void everyFrameLoadsOnce_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("refresh") << "<meta http-equiv=refresh content=0>一度だけ";
+        QTest::newRow("redirect to itself") << "<meta http-equiv=\"refresh\" content=\"0;url=prev.html\">一度だけ";
+        QTest::newRow("refreshing srcdoc frame") << "<iframe srcdoc=\"<meta http-equiv=refresh content=0>中\"></iframe>";
+        QTest::newRow("refreshing data: frame") << "<IFRAME src=\"data:text/html,<meta http-equiv=refresh content=0>x\">";
+        QTest::newRow("frame navigating itself")
+            << "<iframe\nsrc=\"data:text/html,<meta http-equiv=refresh content='0;url=data:text/html,y'>x\"></iframe>";
+        QTest::newRow("frame in a frame")
+            << "<iframe srcdoc=\"<iframe srcdoc='<meta http-equiv=refresh content=0>'></iframe>\"></iframe>";
+    }
+    void everyFrameLoadsOnce()
+    {
+        QFETCH(QString, page);
+        QSignalSpy loaded(window, &PreviewWindow::loaded), navigated(window, &PreviewWindow::navigationDecided);
+        window->showListing("/listing/prev.html", page.toUtf8());
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+        QCOMPARE(loaded[0][0].toBool(), true);
+        const int navigatedWhileLoading = navigated.size();
+        const double before = processorSeconds();
+        QTest::qWait(2000);
+        QVERIFY2(processorSeconds() - before < 0.3, "the page went on loading");  // a core's worth, looping
+        for (int i = navigatedWhileLoading; i < navigated.size(); ++i)
+            QCOMPARE(navigated[i][0].toBool(), false);  // each later load refused
+    }
+
+    void linksLeaveForTheDesktop();
+
+private:
+    PreviewWindow *window = nullptr;
+    QList<QUrl> opened;
+};
+
+void PreviewWindowTest::linksLeaveForTheDesktop()
+{
+    QDesktopServices::setUrlHandler("https", this, "openOutside");
+    const QUrl item("https://auction.example/item/1");
+    QSignalSpy loaded(window, &PreviewWindow::loaded);
+    window->showListing("/listing/prev.html", "<a href=\"" + item.toEncoded() + "\" style=\"display:block; height:1000px\">link</a>");
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window);
+    QCOMPARE(reader->role(), QAccessible::Window);
+    QCOMPARE(reader->text(QAccessible::Name), "プレビュー");
+    const auto find = [](QAccessibleInterface *node, auto &self) -> QAccessibleInterface * {
+        if (node->role() == QAccessible::Link)
+            return node;
+        for (int i = 0; i < node->childCount(); ++i)
+            if (QAccessibleInterface *found = self(node->child(i), self))
+                return found;
+        return nullptr;
+    };
+    QTRY_VERIFY(find(reader, find));
+    QCOMPARE(find(reader, find)->text(QAccessible::Name), "link");
+    QWidget *page = window->browser()->focusProxy();
+    QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(300, 300));
+    QTRY_COMPARE_WITH_TIMEOUT(opened, QList<QUrl>{item}, 10000);
+    QDesktopServices::unsetUrlHandler("https");
+    QString text;  // the listing stays
+    window->browser()->page()->toPlainText([&text](const QString &t) { text = t; });
+    QTRY_COMPARE(text, "link");
+    // Its menu offers what works on a shown page, in Japanese.
+    QTest::mouseClick(page, Qt::RightButton, {}, QPoint(300, 300));  // on the link
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 10000);
+    QStringList offered;
+    for (QAction *action : QApplication::activePopupWidget()->actions())
+        offered << action->text();
+    QCOMPARE(offered, QStringList({"コピー(&C)", "リンクのアドレスをコピー(&L)", "すべて選択(&A)"}));
+    QApplication::activePopupWidget()->close();
+}
+
+int main(int argc, char *argv[])
+{
+    PreviewWindow::prepareApplication();
+    QApplication app(argc, argv);
+    applyAppearance(app);
+    PreviewWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_preview.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPoint>
+#include <QtGlobal>
+
+#include <optional>
+
+// Another program's window on the X display, as the desktop sees it.
+namespace x11window {
+
+// Where the window is on the screen; nothing once it is gone.
+std::optional<QPoint> position(quint64 window);
+
+// Asks the window to close, as the close button of its frame does.
+void closeAsUser(quint64 window);
+
+}  // namespace x11window
