@@ -10,8 +10,10 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextBlock>
 
 #include <memory>
+#include <utility>
 
 namespace viewBinding {
 
@@ -73,41 +75,130 @@ void bind(TextBox &model, QLineEdit *widget)
                      [&model](const QString &text) { model.setText(text); });
 }
 
+// The characters a range of the document holds, as the model keeps them: a
+// block break as CR LF, and what toPlainText() changes changed the same way.
+static QString modelTextOf(const QTextDocument *document, int position, int length)
+{
+    QTextCursor range(const_cast<QTextDocument *>(document));
+    range.setPosition(position);
+    range.setPosition(position + length, QTextCursor::KeepAnchor);
+    QString text = range.selectedText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator)
+            c = u'\n';
+        else if (c == QChar::Nbsp)
+            c = u' ';
+    }
+    return toModelText(text);
+}
+
 void bind(TextBox &model, QPlainTextEdit *widget)
 {
-    // While the user's own edit travels to the model, the widget already shows
-    // the text: comparing a long text again would cost a copy per keystroke.
-    auto typing = std::make_shared<bool>(false);
-    connectModel(model, widget, [&model, widget, typing] {
+    // An edit in the box reaches the model as the edit of a range, found from
+    // the document's report of what changed: reading a long text back whole
+    // at every keystroke would cost more than the box's own work. That needs
+    // the model's text to be the box's, line breaks aside ("aligned"); a text
+    // given by code with a lone CR, or a pasted line separator, is read back
+    // whole instead.
+    struct Sync {
+        bool typing = false, mirroring = false, aligned = false;
+        int length = 0;  // the document's characters, its final block's end aside
+    };
+    auto sync = std::make_shared<Sync>();
+    QTextDocument *document = widget->document();
+    auto readWhole = [&model, widget, document, sync] {
+        model.setText(toModelText(widget->toPlainText()));
+        sync->aligned = !document->toRawText().contains(QChar::LineSeparator);
+        sync->length = document->characterCount() - 1;
+    };
+    connectModel(model, widget, [&model, widget, document, sync] {
         mirrorCommon(model, widget, QPalette::Base);
-        if (*typing)
+        if (sync->typing)
             return;
         const QString shown = toWidgetText(model.text());
-        if (widget->toPlainText() != shown)
+        if (widget->toPlainText() != shown) {
+            sync->mirroring = true;
             widget->setPlainText(shown);
+            sync->mirroring = false;
+        }
+        sync->aligned = toModelText(widget->toPlainText()) == model.text();
+        sync->length = document->characterCount() - 1;
     });
-    QObject::connect(widget, &QPlainTextEdit::textChanged, &model, [&model, widget, typing] {
-        *typing = true;
-        model.setText(toModelText(widget->toPlainText()));
-        *typing = false;
+    QObject::connect(document, &QTextDocument::contentsChange, &model,
+                     [&model, document, sync, readWhole](int position, int removed, int added) {
+        if (sync->mirroring)
+            return;
+        sync->typing = true;
+        // The document may count its final block's end in the change.
+        const int length = document->characterCount() - 1;
+        const int beyond = qMax(0, position + added - length);
+        removed -= beyond;
+        added -= beyond;
+        const QString &old = model.text();
+        // Before the position, each block break is a CR LF in the model.
+        const qsizetype at = position + document->findBlock(position).blockNumber();
+        qsizetype end = at;
+        for (int n = 0; n < removed && end < old.size(); ++n)
+            end += old[end] == u'\r' ? 2 : 1;
+        const QString text = modelTextOf(document, position, qMax(added, 0));
+        const bool ranged = sync->aligned && removed >= 0 && added >= 0 && end <= old.size() &&
+                            sync->length - removed + added == length &&
+                            !text.contains(QChar::LineSeparator);
+        if (ranged) {
+            sync->length = length;
+            model.replace(at, end - at, text);
+        } else {
+            readWhole();
+        }
+        sync->typing = false;
     });
 }
 
 void bind(TextBox &model, SourceView *widget)
 {
-    // The caret goes to the end, scrolled to it, when the listing or the
-    // model's caret changes; a refresh that changes neither leaves the caret
-    // and the scroll where the user put them.
-    auto mirroredCursor = std::make_shared<int>(-1);
-    connectModel(model, widget, [&model, widget, mirroredCursor] {
+    // The listing follows every keystroke; the box catches up once the
+    // events waiting have been handled, so a burst of typing lays out and
+    // paints it once. Until then it gathers what the edits may have changed:
+    // all but the characters kept at both ends by every edit. The caret goes
+    // to the end, scrolled to it, when the listing or the model's caret
+    // changes; a refresh that changes neither leaves the caret and the scroll
+    // where the user put them.
+    struct Pending {
+        bool scheduled = false, whole = false, edited = false;
+        qsizetype keptAtStart = 0, keptAtEnd = 0;
+        int mirroredCursor = -1;
+    };
+    auto pending = std::make_shared<Pending>();
+    auto catchUp = [&model, widget, pending] {
+        const Pending now = std::exchange(*pending, Pending{});
+        pending->mirroredCursor = now.mirroredCursor;
         mirrorCommon(model, widget, QPalette::Base);
-        const bool changed = widget->showText(toWidgetText(model.text()));
-        if (!changed && model.cursorPosition() == *mirroredCursor)
+        bool changed = now.edited;
+        if (now.whole)
+            changed = widget->showText(model.text());
+        else if (now.edited)
+            widget->showText(model.text(), now.keptAtStart, now.keptAtEnd);
+        if (!changed && model.cursorPosition() == now.mirroredCursor)
             return;
-        *mirroredCursor = model.cursorPosition();
+        pending->mirroredCursor = model.cursorPosition();
         if (model.cursorPosition() == model.text().length())
             widget->moveCursor(QTextCursor::End);
+    };
+    QObject::connect(&model, &TextBox::textChanged, widget, [&model, pending] {
+        const TextEdit &edit = model.lastEdit();
+        pending->whole = pending->whole || edit.whole;
+        const qsizetype keptAtEnd = model.text().size() - edit.position - edit.added;
+        pending->keptAtStart = pending->edited ? qMin(pending->keptAtStart, edit.position) : edit.position;
+        pending->keptAtEnd = pending->edited ? qMin(pending->keptAtEnd, keptAtEnd) : keptAtEnd;
+        pending->edited = true;
     });
+    QObject::connect(&model, &Control::changed, widget, [widget, pending, catchUp] {
+        if (!std::exchange(pending->scheduled, true))
+            QMetaObject::invokeMethod(widget, catchUp, Qt::QueuedConnection);
+    });
+    QObject::connect(&model, &Control::focusRequested, widget, [widget] { widget->setFocus(); });
+    pending->whole = true;
+    catchUp();
 }
 
 void bind(TextBox &model, QLabel *caption)

@@ -56,6 +56,7 @@ void MainForm::newMemo()
     s.textColour = colourTables::text.values.first();
     fragments::buildStandardSet(s);
     s.syuturyoku = fragments::joinAll(s);
+    m_listingJoined = false;
     // The empty listing is in place for preview and paste, but the source
     // box stays empty until the next change.
     Text4.setText({});

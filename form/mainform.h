@@ -49,6 +49,7 @@ public:
 
 private:
     void onTextChanged(fragments::Section section);
+    bool spliceStandardSection(fragments::Section section);
     void onPaymentClicked(int method);
     void onCheck12Clicked();
     void onCheck13Clicked();
@@ -65,4 +66,7 @@ private:
 
     UserInterface &m_ui;
     QString m_programFolder;
+    // Whether the listing and Text4 are what refreshListing last joined; New
+    // and start-up join all nine parts instead.
+    bool m_listingJoined = false;
 };
