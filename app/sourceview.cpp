@@ -1,5 +1,7 @@
 #include "sourceview.h"
 
+#include <QTextBlock>
+
 #include <algorithm>
 
 SourceView::SourceView(QWidget *parent) : QPlainTextEdit(parent)
@@ -10,10 +12,10 @@ SourceView::SourceView(QWidget *parent) : QPlainTextEdit(parent)
     setUndoRedoEnabled(false);
 }
 
-bool SourceView::showText(const QString &text)
+qsizetype SourceView::showText(const QString &text)
 {
     if (text == m_shown)
-        return false;
+        return -1;
     const QStringView before(m_shown), after(text);
     const qsizetype shorter = std::min(before.size(), after.size());
     const qsizetype prefix =
@@ -21,8 +23,7 @@ bool SourceView::showText(const QString &text)
     const qsizetype suffix =
         std::mismatch(before.rbegin(), before.rbegin() + (shorter - prefix), after.rbegin()).first -
         before.rbegin();
-    showText(text, prefix, suffix);
-    return true;
+    return showText(text, prefix, suffix);
 }
 
 static qsizetype crLfPairs(QStringView text)
@@ -33,7 +34,7 @@ static qsizetype crLfPairs(QStringView text)
     return pairs;
 }
 
-void SourceView::showText(const QString &text, qsizetype keptAtStart, qsizetype keptAtEnd)
+qsizetype SourceView::showText(const QString &text, qsizetype keptAtStart, qsizetype keptAtEnd)
 {
     // A CR LF is one position of the document: the kept ends must not cut one.
     if (keptAtStart > 0 && text[keptAtStart - 1] == u'\r')
@@ -58,4 +59,5 @@ void SourceView::showText(const QString &text, qsizetype keptAtStart, qsizetype 
     m_pairs += pairsAdded - pairsRemoved;
     m_shown.remove(keptAtStart, removed);
     m_shown.insert(keptAtStart, added);
+    return cursor.block().length();
 }

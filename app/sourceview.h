@@ -12,11 +12,12 @@ class SourceView : public QPlainTextEdit {
 public:
     explicit SourceView(QWidget *parent = nullptr);
 
-    // Makes the box show the text; false when it already did.
-    bool showText(const QString &text);
+    // Makes the box show the text. Returns the length of the line the change
+    // ended in, -1 when the box already showed the text.
+    qsizetype showText(const QString &text);
     // The same, when at most the characters between the first keptAtStart
     // and the last keptAtEnd differ from what the box shows.
-    void showText(const QString &text, qsizetype keptAtStart, qsizetype keptAtEnd);
+    qsizetype showText(const QString &text, qsizetype keptAtStart, qsizetype keptAtEnd);
 
 private:
     QString m_shown;

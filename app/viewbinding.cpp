@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTimer>
 
 #include <memory>
 #include <utility>
@@ -92,6 +93,29 @@ static QString modelTextOf(const QTextDocument *document, int position, int leng
     return toModelText(text);
 }
 
+// Whether a text reads back from a box as it went in: line breaks as CR LF,
+// and none of the characters a document keeps otherwise or reads back changed.
+static bool keptAsShown(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        switch (text[i].unicode()) {
+        case u'\r':
+            if (i + 1 == text.size() || text[i + 1] != u'\n')
+                return false;
+            ++i;
+            break;
+        case u'\n':
+        case QChar::LineSeparator:
+        case QChar::ParagraphSeparator:
+        case QChar::Nbsp:
+        case 0xfdd0:  // a frame's start and end in a document
+        case 0xfdd1:
+            return false;
+        }
+    }
+    return true;
+}
+
 void bind(TextBox &model, QPlainTextEdit *widget)
 {
     // An edit in the box reaches the model as the edit of a range, found from
@@ -111,19 +135,18 @@ void bind(TextBox &model, QPlainTextEdit *widget)
         sync->aligned = !document->toRawText().contains(QChar::LineSeparator);
         sync->length = document->characterCount() - 1;
     };
-    connectModel(model, widget, [&model, widget, document, sync] {
-        mirrorCommon(model, widget, QPalette::Base);
+    auto show = [&model, widget, document, sync] {
         if (sync->typing)
             return;
-        const QString shown = toWidgetText(model.text());
-        if (widget->toPlainText() != shown) {
-            sync->mirroring = true;
-            widget->setPlainText(shown);
-            sync->mirroring = false;
-        }
-        sync->aligned = toModelText(widget->toPlainText()) == model.text();
+        sync->mirroring = true;
+        widget->setPlainText(toWidgetText(model.text()));
+        sync->mirroring = false;
+        sync->aligned = keptAsShown(model.text());
         sync->length = document->characterCount() - 1;
-    });
+    };
+    connectModel(model, widget, [&model, widget] { mirrorCommon(model, widget, QPalette::Base); });
+    QObject::connect(&model, &TextBox::textChanged, widget, show);
+    show();
     QObject::connect(document, &QTextDocument::contentsChange, &model,
                      [&model, document, sync, readWhole](int position, int removed, int added) {
         if (sync->mirroring)
@@ -157,44 +180,59 @@ void bind(TextBox &model, QPlainTextEdit *widget)
 void bind(TextBox &model, SourceView *widget)
 {
     // The listing follows every keystroke; the box catches up once the
-    // events waiting have been handled, so a burst of typing lays out and
-    // paints it once. Until then it gathers what the edits may have changed:
-    // all but the characters kept at both ends by every edit. The caret goes
-    // to the end, scrolled to it, when the listing or the model's caret
-    // changes; a refresh that changes neither leaves the caret and the scroll
-    // where the user put them.
+    // events waiting have been handled, so a burst of keys lays out and
+    // paints it once. A line of many thousand characters costs the toolkit
+    // a layout of the whole line at each change: in one, the box waits for a
+    // pause in the typing, so that the description box alone lays it out
+    // while keys come. Until it catches up, the box gathers what the edits
+    // may have changed: all but the characters kept at both ends by every
+    // edit. The caret goes to the end, scrolled to it, when the listing or
+    // the model's caret changes; a refresh that changes neither leaves the
+    // caret and the scroll where the user put them.
+    constexpr qsizetype longLine = 8 * 1024;
+    constexpr int typingPause = 300;  // ms, longer than a held key's repeat
     struct Pending {
-        bool scheduled = false, whole = false, edited = false;
+        bool whole = false, edited = false, inLongLine = false;
         qsizetype keptAtStart = 0, keptAtEnd = 0;
         int mirroredCursor = -1;
     };
     auto pending = std::make_shared<Pending>();
+    auto *catchUpTimer = new QTimer(widget);
+    catchUpTimer->setSingleShot(true);
     auto catchUp = [&model, widget, pending] {
         const Pending now = std::exchange(*pending, Pending{});
         pending->mirroredCursor = now.mirroredCursor;
+        pending->inLongLine = now.inLongLine;
         mirrorCommon(model, widget, QPalette::Base);
-        bool changed = now.edited;
+        qsizetype line = -1;
         if (now.whole)
-            changed = widget->showText(model.text());
+            line = widget->showText(model.text());
         else if (now.edited)
-            widget->showText(model.text(), now.keptAtStart, now.keptAtEnd);
-        if (!changed && model.cursorPosition() == now.mirroredCursor)
+            line = widget->showText(model.text(), now.keptAtStart, now.keptAtEnd);
+        if (line >= 0)
+            pending->inLongLine = line > longLine;
+        if (line < 0 && model.cursorPosition() == now.mirroredCursor)
             return;
         pending->mirroredCursor = model.cursorPosition();
         if (model.cursorPosition() == model.text().length())
             widget->moveCursor(QTextCursor::End);
     };
-    QObject::connect(&model, &TextBox::textChanged, widget, [&model, pending] {
+    QObject::connect(catchUpTimer, &QTimer::timeout, widget, catchUp);
+    QObject::connect(&model, &TextBox::textChanged, widget, [&model, pending, catchUpTimer] {
         const TextEdit &edit = model.lastEdit();
+        if (edit.whole)  // a command's change is shown at once
+            catchUpTimer->start(0);
         pending->whole = pending->whole || edit.whole;
         const qsizetype keptAtEnd = model.text().size() - edit.position - edit.added;
         pending->keptAtStart = pending->edited ? qMin(pending->keptAtStart, edit.position) : edit.position;
         pending->keptAtEnd = pending->edited ? qMin(pending->keptAtEnd, keptAtEnd) : keptAtEnd;
         pending->edited = true;
     });
-    QObject::connect(&model, &Control::changed, widget, [widget, pending, catchUp] {
-        if (!std::exchange(pending->scheduled, true))
-            QMetaObject::invokeMethod(widget, catchUp, Qt::QueuedConnection);
+    QObject::connect(&model, &Control::changed, widget, [catchUpTimer, pending] {
+        if (pending->inLongLine)
+            catchUpTimer->start(typingPause);
+        else if (!catchUpTimer->isActive())
+            catchUpTimer->start(0);
     });
     QObject::connect(&model, &Control::focusRequested, widget, [widget] { widget->setFocus(); });
     pending->whole = true;
