@@ -219,8 +219,11 @@ bool MainForm::spliceStandardSection(fragments::Section section)
         s.listingClose.size();
     const qsizetype listingAt =
         s.syuturyoku.size() - followingBody - body.size() + opening.size() + at;
-    if (listed && (Text4.text().size() != s.syuturyoku.size() ||
-                   !holdsAt(s.syuturyoku, listingAt, removed)))
+    const qsizetype bodyAt = listingAt - at - opening.size();
+    if (listed && (Text4.text().size() != s.syuturyoku.size() || !holdsAt(s.syuturyoku, bodyAt, opening) ||
+                   !holdsAt(s.syuturyoku, listingAt, removed) ||
+                   !holdsAt(s.syuturyoku, bodyAt + body.size() - fragments::standardBodyClosing.size(),
+                            fragments::standardBodyClosing)))
         return false;
 
     spliceText(converted, at, removed.size(), added);
