@@ -178,7 +178,7 @@ void MainForm::onTextChanged(fragments::Section section)
     refreshListing();
 }
 
-// A keystroke in a long description changes a few characters of the
+// A keystroke in a long text changes a few characters of the section's
 // converted text, its body fragment and the listing: the same edit, converted,
 // is made to each in place, which gives the bytes a rebuild would give at a
 // cost that does not grow with the text. False, having changed nothing, when
@@ -217,9 +217,8 @@ bool MainForm::spliceStandardSection(fragments::Section section)
     const qsizetype followingBody =
         (description && other ? s.otherHeadFragment.size() + s.otherBodyFragment.size() : 0) +
         s.listingClose.size();
-    const qsizetype listingAt =
-        s.syuturyoku.size() - followingBody - body.size() + opening.size() + at;
-    const qsizetype bodyAt = listingAt - at - opening.size();
+    const qsizetype bodyAt = s.syuturyoku.size() - followingBody - body.size();
+    const qsizetype listingAt = bodyAt + opening.size() + at;
     if (listed && (Text4.text().size() != s.syuturyoku.size() || !holdsAt(s.syuturyoku, bodyAt, opening) ||
                    !holdsAt(s.syuturyoku, listingAt, removed) ||
                    !holdsAt(s.syuturyoku, bodyAt + body.size() - fragments::standardBodyClosing.size(),
