@@ -139,7 +139,7 @@ void bind(TextBox &model, QPlainTextEdit *widget)
         if (sync->typing)
             return;
         sync->mirroring = true;
-        widget->setPlainText(toWidgetText(model.text()));
+        widget->setPlainText(model.text());  // a CR LF is one line break to the document
         sync->mirroring = false;
         sync->aligned = keptAsShown(model.text());
         sync->length = document->characterCount() - 1;
