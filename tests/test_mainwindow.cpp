@@ -361,7 +361,10 @@ private slots:
             QApplication::clipboard()->setText(QString("貼り付け\n").repeated(random.bounded(3)) + "x");
             QTest::keyClick(typed, key, modifiers);
             const QByteArray where = "seed " + QByteArray::number(seed) + ", step " + QByteArray::number(step);
-            QVERIFY2(form.state.syuturyoku == rebuilt(), where);
+            const QString listing = form.state.syuturyoku, expected = rebuilt();
+            const qsizetype differs = std::mismatch(listing.begin(), listing.end(), expected.begin(), expected.end()).first - listing.begin();
+            QVERIFY2(listing == expected, where + " at " + QByteArray::number(differs) + ": " + listing.mid(differs - 20, 60).toUtf8() +
+                                              " instead of " + expected.mid(differs - 20, 60).toUtf8());
             if (step == 50) {  // Save, then paste, mid-burst
                 const QString memo = folder.filePath(QTest::currentDataTag() + QString(".qip"));
                 answer({memo, "OK"});
