@@ -1,5 +1,7 @@
 #include "sourceview.h"
 
+#include <QTextBlock>
+
 #include <algorithm>
 
 SourceView::SourceView(QWidget *parent) : QPlainTextEdit(parent)
@@ -10,10 +12,10 @@ SourceView::SourceView(QWidget *parent) : QPlainTextEdit(parent)
     setUndoRedoEnabled(false);
 }
 
-bool SourceView::showText(const QString &text)
+qsizetype SourceView::showText(const QString &text)
 {
     if (text == m_shown)
-        return false;
+        return -1;
     const QStringView before(m_shown), after(text);
     const qsizetype shorter = std::min(before.size(), after.size());
     const qsizetype prefix =
@@ -21,16 +23,41 @@ bool SourceView::showText(const QString &text)
     const qsizetype suffix =
         std::mismatch(before.rbegin(), before.rbegin() + (shorter - prefix), after.rbegin()).first -
         before.rbegin();
-    // Each character is one position of the document, a lone CR or LF being
-    // a block break; only a CR LF pair would make two characters one break,
-    // and the binding hands over line breaks as LF.
+    return showText(text, prefix, suffix);
+}
+
+static qsizetype crLfPairs(QStringView text)
+{
+    qsizetype pairs = 0;
+    for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', at + 1))
+        pairs += at > 0 && text[at - 1] == u'\r';
+    return pairs;
+}
+
+qsizetype SourceView::showText(const QString &text, qsizetype keptAtStart, qsizetype keptAtEnd)
+{
+    // A CR LF is one position of the document: the kept ends must not cut one.
+    if (keptAtStart > 0 && text[keptAtStart - 1] == u'\r')
+        --keptAtStart;
+    if (keptAtEnd > 0 && text[text.size() - keptAtEnd] == u'\n')
+        --keptAtEnd;
+    const qsizetype removed = m_shown.size() - keptAtStart - keptAtEnd;
+    const QStringView added = QStringView(text).sliced(keptAtStart, text.size() - keptAtStart - keptAtEnd);
+    const qsizetype pairsRemoved = crLfPairs(QStringView(m_shown).sliced(keptAtStart, removed));
+    // The pairs in the kept ends, each counted from the nearer end's side.
+    const qsizetype pairsBefore = keptAtStart <= keptAtEnd
+                                      ? crLfPairs(QStringView(text).first(keptAtStart))
+                                      : m_pairs - pairsRemoved - crLfPairs(QStringView(text).last(keptAtEnd));
+    const qsizetype pairsAdded = crLfPairs(added);
     // One edit block: the layout hears of the change once, not once per line.
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    cursor.setPosition(int(prefix));
-    cursor.setPosition(int(before.size() - suffix), QTextCursor::KeepAnchor);
-    cursor.insertText(after.sliced(prefix, after.size() - prefix - suffix).toString());
+    cursor.setPosition(int(keptAtStart - pairsBefore));
+    cursor.setPosition(int(keptAtStart - pairsBefore + removed - pairsRemoved), QTextCursor::KeepAnchor);
+    cursor.insertText(added.toString());
     cursor.endEditBlock();
-    m_shown = text;
-    return true;
+    m_pairs += pairsAdded - pairsRemoved;
+    m_shown.remove(keptAtStart, removed);
+    m_shown.insert(keptAtStart, added);
+    return cursor.block().length();
 }

@@ -23,16 +23,29 @@ inline QString descriptionOfBytes(qsizetype bytes)
     return text;
 }
 
-// A token without a space or a line break, as a pasted picture in base64 or a
-// long address is.
-inline QString unbrokenToken(qsizetype characters)
+// The pattern repeated to as many characters.
+inline QString repeatedTo(const QString &pattern, qsizetype characters)
 {
-    static const QString pattern = QStringLiteral("iVBORw0KGgoAAAANSUhEUgAAAAEAAAAB/+8=");
     QString text;
     text.reserve(characters);
     while (text.size() < characters)
         text += pattern.left(characters - text.size());
     return text;
+}
+
+// A token without a space or a line break, as a pasted picture in base64 or a
+// long address is.
+inline QString unbrokenToken(qsizetype characters)
+{
+    return repeatedTo(QStringLiteral("iVBORw0KGgoAAAANSUhEUgAAAAEAAAAB/+8="), characters);
+}
+
+// HTML with no line break, as a page's source copied from a browser often is.
+inline QString oneLineOfHtml(qsizetype characters)
+{
+    return repeatedTo(QStringLiteral("<div class=\"item\"><a href=\"https://example.com/item?id=42\">"
+                                     "商品の説明</a></div>"),
+                      characters);
 }
 
 // As many lines of one character each.

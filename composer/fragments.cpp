@@ -27,16 +27,25 @@ QString standardTitleBody(const EditorState &s)
            "</font></Tr></td>";
 }
 
+static QString standardBodyRowOpening(const EditorState &s, const QString &fontAttributes)
+{
+    return "<tr><td width=" % s.tableWidth % " ><font color=" % fontAttributes % ">";
+}
+
 static QString standardBodyRow(const EditorState &s, const QString &fontAttributes,
                                const QString &text)
 {
-    return "<tr><td width=" % s.tableWidth % " ><font color=" % fontAttributes % ">" % text %
-           "</font></Tr></td><br>";
+    return standardBodyRowOpening(s, fontAttributes) % text % standardBodyClosing;
+}
+
+QString standardBodyOpening(const EditorState &s)
+{
+    return standardBodyRowOpening(s, s.textColour.toString());
 }
 
 QString standardBody(const EditorState &s, const QString &text)
 {
-    return standardBodyRow(s, s.textColour.toString(), text);
+    return standardBodyOpening(s) % text % standardBodyClosing;
 }
 
 QString standardPayment(const EditorState &s, const QString &heading)

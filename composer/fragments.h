@@ -26,6 +26,9 @@ QString standardHead(const EditorState &s, const QString &label, const QString &
 QString standardTitleHead(const EditorState &s, const QString &white = quotedWhite);
 QString standardTitleBody(const EditorState &s);
 QString standardBody(const EditorState &s, const QString &text);
+// A body fragment is its opening, the section's text and this closing.
+QString standardBodyOpening(const EditorState &s);
+inline const QString standardBodyClosing = QStringLiteral("</font></Tr></td><br>");
 QString standardPayment(const EditorState &s, const QString &heading = paymentHeading);
 // Rebuilds one section's two fragments, as its text box's handler does.
 void buildStandardSection(EditorState &s, Section section);

@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include <algorithm>
+
 Control::Control(const QString &name, QObject *parent) : QObject(parent) { setObjectName(name); }
 
 void Control::setEnabled(bool enabled)
@@ -39,7 +41,23 @@ void TextBox::setText(const QString &text)
     if (m_text == text)
         return;
     m_text = text;
+    m_edit = {};
+    changeText();
+}
+
+void TextBox::replace(qsizetype position, qsizetype removed, const QString &text)
+{
+    if (QStringView(m_text).sliced(position, removed) == text)
+        return;
+    m_edit = {false, position, m_text.sliced(position, removed), text.size()};
+    spliceText(m_text, position, removed, text);
+    changeText();
+}
+
+void TextBox::changeText()
+{
     emit changed();
+    emit textChanged();
     runHandler();
 }
 
@@ -91,4 +109,14 @@ void Picture::load(const QString &path)
 {
     m_path = path;
     emit changed();
+}
+
+void spliceText(QString &text, qsizetype position, qsizetype removed, QStringView added)
+{
+    if (removed == added.size()) {
+        std::copy(added.begin(), added.end(), text.begin() + position);
+        return;
+    }
+    text.remove(position, removed);
+    text.insert(position, added);
 }

@@ -52,17 +52,42 @@ private:
     std::function<void()> m_handler;
 };
 
+// The last change of a text box's text: a range replaced, or the whole text.
+// A keystroke in a long text changes a few characters; who follows the text
+// can then redo the work for those alone.
+struct TextEdit {
+    bool whole = true;
+    qsizetype position = 0;
+    QString removed;
+    qsizetype added = 0;
+};
+
+// Replaces a range of a text in place. QString::replace builds a new string
+// when the text grows; remove and insert move only what follows the range.
+void spliceText(QString &text, qsizetype position, qsizetype removed, QStringView added);
+
 class TextBox : public Control {
     Q_OBJECT
 public:
     using Control::Control;
     const QString &text() const { return m_text; }
     void setText(const QString &text);
+    // Replaces `removed` characters at `position` with `text`, as a
+    // keystroke does; like setText, it runs the handler only on a change.
+    void replace(qsizetype position, qsizetype removed, const QString &text);
+    // Valid in the handler and the changed() signal of a text change.
+    const TextEdit &lastEdit() const { return m_edit; }
     int cursorPosition() const { return m_cursor; }
     void setCursorPosition(int position);
 
+signals:
+    // After changed(), for a change of the text only.
+    void textChanged();
+
 private:
+    void changeText();
     QString m_text;
+    TextEdit m_edit;
     int m_cursor = 0;
 };
 

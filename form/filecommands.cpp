@@ -13,13 +13,13 @@ static const QString fileFilter = QStringLiteral("ルミタファイル (*.qip)"
 static const QString initialName = QStringLiteral("*.qip");
 
 // Far beyond any listing typed by hand, and what the window can take: a
-// file within these limits opens in well under a second and then types
-// within a frame (docs/performance.md). A text box spends its time per byte,
-// per line, and on the whole of a line at every keystroke in it; a file of
-// line breaks alone has a line for every byte.
+// file within these limits opens in well under a second (docs/performance.md).
+// A text box spends its time per byte and per line; a file of line breaks
+// alone has a line for every byte. The length of one line is not limited:
+// the description, the numbers and the layout pieces share a line of the
+// file, so such a limit would refuse files this program wrote.
 static constexpr qint64 largestMemoFile = 1024 * 1024;
 static constexpr qsizetype mostMemoLines = 20'000;
-static constexpr qsizetype longestMemoLine = 16 * 1024;
 
 // The unrepresentable characters named in Save's question; the rest are counted.
 static constexpr int namedCharactersAtMost = 10;
@@ -56,6 +56,7 @@ void MainForm::newMemo()
     s.textColour = colourTables::text.values.first();
     fragments::buildStandardSet(s);
     s.syuturyoku = fragments::joinAll(s);
+    m_listingJoined = false;
     // The empty listing is in place for preview and paste, but the source
     // box stays empty until the next change.
     Text4.setText({});
@@ -103,33 +104,27 @@ static void applyMemo(MainForm &form, const MemoRecord &record)
 }
 
 // The number of lines as the text boxes show them, broken at CR LF, a lone
-// CR or a lone LF, and the longest in bytes. No trail byte of a double-byte
-// character is a CR or an LF.
-static std::pair<qsizetype, qsizetype> linesAndLongest(const QByteArray &bytes)
+// CR or a lone LF. No trail byte of a double-byte character is a CR or an LF.
+static qsizetype lineCount(const QByteArray &bytes)
 {
-    qsizetype lines = 1, longest = 0, start = 0;
+    qsizetype lines = 1;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\r' && bytes[i] != '\n')
             continue;
-        longest = qMax(longest, i - start);
         if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             ++i;
-        start = i + 1;
         ++lines;
     }
-    return {lines, qMax(longest, bytes.size() - start)};
+    return lines;
 }
 
 // Why Open would refuse a file of these bytes for its lines; empty when it
 // would not.
-static QString beyondLineLimits(const QByteArray &bytes)
+static QString beyondLineLimit(const QByteArray &bytes)
 {
-    const auto [lines, longest] = linesAndLongest(bytes);
-    if (lines <= mostMemoLines && longest <= longestMemoLine)
+    if (lineCount(bytes) <= mostMemoLines)
         return {};
-    return QStringLiteral("行が多すぎるか長すぎます。開けるのは %1 行まで、1 行 %2 KB までです。")
-        .arg(mostMemoLines)
-        .arg(longestMemoLine >> 10);
+    return QStringLiteral("行が多すぎます。開けるのは %1 行までです。").arg(mostMemoLines);
 }
 
 void MainForm::openMemo()
@@ -160,7 +155,7 @@ void MainForm::openMemoFile(const QString &path)
         cannotRead(*reason);
         return;
     }
-    if (const QString reason = beyondLineLimits(std::get<QByteArray>(bytes)); !reason.isEmpty()) {
+    if (const QString reason = beyondLineLimit(std::get<QByteArray>(bytes)); !reason.isEmpty()) {
         cannotRead(reason);
         return;
     }
@@ -241,7 +236,7 @@ void MainForm::saveMemo()
     // A file Open would refuse keeps the work on disk, but the user should
     // know before choosing it that it cannot be read back here.
     const QByteArray bytes = cp932::encode(text);
-    QString beyondLimits = beyondLineLimits(bytes);
+    QString beyondLimits = beyondLineLimit(bytes);
     if (bytes.size() > largestMemoFile)
         beyondLimits = diskfile::tooLarge(largestMemoFile);
     if (!beyondLimits.isEmpty() &&

@@ -110,6 +110,7 @@ void MainForm::startUp()
     rebuildPaymentText();
     s.paymentFragment = fragments::standardPayment(s, fragments::paymentHeadingWithKana);
     s.syuturyoku = fragments::joinAll(s);
+    m_listingJoined = false;
     s.editedFlag = 0;
     rememberInputAsSaved();
 }
@@ -119,6 +120,7 @@ void MainForm::refreshListing()
     state.syuturyoku = fragments::joinListing(state);
     Text4.setText(state.syuturyoku);
     Text4.setCursorPosition(Text4.text().length());
+    m_listingJoined = true;
 }
 
 // One scan for the line breaks and one allocation: this runs over the whole
@@ -143,10 +145,22 @@ static QString withBreakTags(const QString &text)
     return out;
 }
 
+static qsizetype withBreakTagsSize(QStringView text)
+{
+    return text.size() + text.count(u'\n') * 3;
+}
+
+static bool holdsAt(QStringView text, qsizetype at, QStringView part)
+{
+    return at >= 0 && at <= text.size() - part.size() && text.sliced(at, part.size()) == part;
+}
+
 void MainForm::onTextChanged(fragments::Section section)
 {
     EditorState &s = state;
     s.editedFlag = 1;
+    if (section != fragments::Section::Title && s.layoutMode == 1 && spliceStandardSection(section))
+        return;
     switch (section) {
     case fragments::Section::Title:
         s.titleText = Text1.text();
@@ -163,6 +177,63 @@ void MainForm::onTextChanged(fragments::Section section)
     else
         rebuildAllByLayout();
     refreshListing();
+}
+
+// A keystroke in a long text changes a few characters of the section's
+// converted text, its body fragment and the listing: the same edit, converted,
+// is made to each in place, which gives the bytes a rebuild would give at a
+// cost that does not grow with the text. False, having changed nothing, when
+// they are not as a rebuild before the edit left them (a rebuild then follows).
+bool MainForm::spliceStandardSection(fragments::Section section)
+{
+    EditorState &s = state;
+    const bool description = section == fragments::Section::Description;
+    const TextBox &box = description ? Text2 : Text3;
+    const TextEdit &edit = box.lastEdit();
+    QString &converted = description ? s.descriptionText : s.otherText;
+    QString &body = description ? s.descriptionBodyFragment : s.otherBodyFragment;
+    const QString &head = description ? s.descriptionHeadFragment : s.otherHeadFragment;
+    const QString opening = fragments::standardBodyOpening(s);
+    if (edit.whole || !m_listingJoined ||
+        head != fragments::standardHead(s, description ? s.descriptionLabel : s.otherLabel) ||
+        body.size() != opening.size() + converted.size() + fragments::standardBodyClosing.size() ||
+        !QStringView(body).startsWith(opening))
+        return false;
+
+    // Where the edit falls in the converted text, counted from the nearer end.
+    const QStringView text(box.text());
+    const qsizetype unchangedAfter = text.size() - edit.position - edit.added;
+    const qsizetype at = edit.position < unchangedAfter
+                             ? withBreakTagsSize(text.first(edit.position))
+                             : converted.size() - withBreakTagsSize(text.last(unchangedAfter)) -
+                                   withBreakTagsSize(edit.removed);
+    const QString removed = withBreakTags(edit.removed);
+    const QString added = withBreakTags(text.sliced(edit.position, edit.added).toString());
+    if (!holdsAt(converted, at, removed))
+        return false;
+
+    // In the listing, the body is followed by the other notes (when shown) and the close.
+    const bool other = s.omitOther != 1;
+    const bool listed = description || other;
+    const qsizetype followingBody =
+        (description && other ? s.otherHeadFragment.size() + s.otherBodyFragment.size() : 0) +
+        s.listingClose.size();
+    const qsizetype bodyAt = s.syuturyoku.size() - followingBody - body.size();
+    const qsizetype listingAt = bodyAt + opening.size() + at;
+    if (listed && (Text4.text().size() != s.syuturyoku.size() || !holdsAt(s.syuturyoku, bodyAt, opening) ||
+                   !holdsAt(s.syuturyoku, listingAt, removed) ||
+                   !holdsAt(s.syuturyoku, bodyAt + body.size() - fragments::standardBodyClosing.size(),
+                            fragments::standardBodyClosing)))
+        return false;
+
+    spliceText(converted, at, removed.size(), added);
+    spliceText(body, opening.size() + at, removed.size(), added);
+    if (!listed)
+        return true;
+    spliceText(s.syuturyoku, listingAt, removed.size(), added);
+    Text4.replace(listingAt, removed.size(), added);
+    Text4.setCursorPosition(Text4.text().length());
+    return true;
 }
 
 void MainForm::rebuildAllByLayout()

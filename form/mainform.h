@@ -58,6 +58,7 @@ public:
 
 private:
     void onTextChanged(fragments::Section section);
+    bool spliceStandardSection(fragments::Section section);
     void onPaymentClicked(int method);
     void onCheck12Clicked();
     void onCheck13Clicked();
@@ -80,4 +81,7 @@ private:
     UserInterface &m_ui;
     QString m_programFolder;
     QByteArray m_savedInput;  // inputAsSaved() when the input was last on disk or blank
+    // Whether the listing and Text4 are what refreshListing last joined; New
+    // and start-up join all nine parts instead.
+    bool m_listingJoined = false;
 };
