@@ -14,6 +14,7 @@
 #include "look/toolkittranslation.h"
 #include "browserengine.h"
 #include "formfixture.h"
+#include "memo/cp932.h"
 #include "x11window.h"
 
 #include <QAccessible>
