@@ -3,6 +3,7 @@
 #include "accessiblenames.h"
 #include "appearance.h"
 #include "desktopinterface.h"
+#include "inputmethodguard.h"
 #include "picklist.h"
 #include "plaintextbox.h"
 #include "sourceview.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
 
     m_form->startUp();
     nameFieldsForScreenReaders(this);
+    InputMethodGuard::install();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     findChild<QLineEdit *>("Text1")->setFocus();
 }

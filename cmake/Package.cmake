@@ -23,5 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+# The input methods that type Japanese into a Qt 6 window (uim has no Qt 6 module).
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fcitx5-mozc, fcitx5-frontend-qt6, ibus-mozc")
 
 include(CPack)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs the window's input-method test under a real ibus with mozc, on a
+# display of its own with a Japanese keyboard. mozc composes nothing for root,
+# so there the session runs as nobody, in a home of its own.
+set -euo pipefail
+test_program=${1:?usage: test_inputmethod.sh TEST_PROGRAM}
+for tool in Xvfb setxkbmap xdotool dbus-daemon ibus-daemon; do
+  command -v $tool >/dev/null || { echo "FAIL: $tool is missing: run scripts/setup.sh" >&2; exit 1; }
+done
+home=$(mktemp -d)
+as_user=()
+[ "$(id -u)" -ne 0 ] || { as_user=(runuser -u nobody --); chown nobody "$home"; }
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$home"' EXIT
+exec 3>"$home/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$home/display")
+setxkbmap -model jp106 -layout jp
+session() { "${as_user[@]}" env -i HOME="$home" DISPLAY="$DISPLAY" PATH="$PATH" LANG=C.UTF-8 \
+  DBUS_SESSION_BUS_ADDRESS="${bus:-}" QT_IM_MODULE=ibus QTWEBENGINE_DISABLE_SANDBOX=1 \
+  RUMITA_PICTURES="${RUMITA_PICTURES:-}" "$@"; }
+bus=$(session dbus-daemon --session --fork --print-address=1 --print-pid=1 | head -n 2)
+pids+=($(sed -n 2p <<<"$bus")); bus=$(head -n 1 <<<"$bus")
+session ibus-daemon --daemonize --replace --xim=false --panel=disable
+for _ in $(seq 30); do session ibus engine mozc-jp 2>/dev/null && [ "$(session ibus engine)" = mozc-jp ] && break; sleep 0.5; done
+trap 'session ibus exit 2>/dev/null; kill "${pids[@]}" 2>/dev/null; rm -rf "$home"' EXIT
+session "$test_program" inputMethodWordsLandOnce
