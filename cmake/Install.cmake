@@ -3,6 +3,7 @@
 #                       own folder, so they stay together)
 #   P/bin/rumita        a launcher that starts the program in that folder
 #   P/share/applications/rumita.desktop
+#   P/share/mime/packages/rumita.xml, the memo files' type
 #   P/share/icons/hicolor/{32x32,scalable}/apps/rumita.{png,svg}
 #   P/share/metainfo/<id>.metainfo.xml, for software centres
 #   P/share/man/man1/rumita.1.gz
@@ -19,6 +20,8 @@ list(TRANSFORM RUMITA_SAMPLE_PICTURES PREPEND ${CMAKE_SOURCE_DIR}/resources/
 install(FILES ${rumita_picture_files} DESTINATION ${RUMITA_INSTALL_FOLDER})
 install(PROGRAMS resources/rumita-launcher.sh DESTINATION bin RENAME rumita)
 install(FILES resources/rumita.desktop DESTINATION share/applications)
+# .qip files are the program's memos, opened by a double-click.
+install(FILES resources/rumita-mime.xml DESTINATION share/mime/packages RENAME rumita.xml)
 install(FILES resources/rumita.png DESTINATION share/icons/hicolor/32x32/apps)
 install(FILES resources/rumita.svg DESTINATION share/icons/hicolor/scalable/apps)
 

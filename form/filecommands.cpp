@@ -140,9 +140,13 @@ void MainForm::openMemo()
     if (s.openAnswer == UserInterface::no)
         return;
     const QString path = m_ui.chooseFileToOpen(fileFilter, initialName);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openMemoFile(path);
+}
 
+void MainForm::openMemoFile(const QString &path)
+{
+    EditorState &s = state;
     // The whole file is read and checked before anything changes, so a bad
     // file leaves the window, the pieces and the path as they were.
     auto cannotRead = [&](const QString &reason) {

@@ -23,6 +23,8 @@ public:
     void paste();
     void newMemo();
     void openMemo();
+    // Open without the question and the dialog, for a file named on the command line.
+    void openMemoFile(const QString &path);
     void saveMemo();
     void showHelp();
     static QString helpText();

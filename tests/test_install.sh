@@ -24,7 +24,9 @@ done
 desktop=$prefix/share/applications/rumita.desktop
 [ -f "$desktop" ] || fail "no desktop entry"
 grep -qx 'Type=Application' "$desktop" || fail "desktop entry: no Type"
-grep -qx 'Exec=rumita' "$desktop" || fail "desktop entry: Exec is not the launcher"
+grep -qx 'Exec=rumita %f' "$desktop" || fail "desktop entry: Exec is not the launcher with the file"
+grep -qx 'MimeType=application/x-rumita-memo;' "$desktop" || fail "desktop entry: no MimeType"
+grep -q 'glob pattern="\*.qip"' "$prefix/share/mime/packages/rumita.xml" || fail "no MIME type for .qip"
 grep -qx 'Icon=rumita' "$desktop" || fail "desktop entry: Icon is not rumita"
 grep -qx 'Name=ルミタ' "$desktop" || fail "desktop entry: Name"
 desktop-file-validate "$desktop"
@@ -46,4 +48,18 @@ done
 [ "$exe" = "$folder/rumita" ] || fail "the launcher runs '$exe', not $folder/rumita"
 sleep 1
 kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
+# The command line: the usage on request (0) or after a mistake (2), and one
+# line when there is no display to show the window on (1).
+run() { status=0; "$prefix/bin/rumita" "$@" >"$prefix/out" 2>"$prefix/err" || status=$?; }
+for args in --help --version "--bogus" "a.qip b.qip"; do
+  run $args
+  expected=2; [[ $args == --help || $args == --version ]] && expected=0
+  [ "$status" = $expected ] || fail "rumita $args: status $status"
+  [ $expected = 0 ] && out=out || out=err
+  grep -q 'rumita' "$prefix/$out" || fail "rumita $args prints no usage or version"
+done
+grep -q '^使い方: rumita \[ファイル.qip\]' "$prefix/out" "$prefix/err" || fail "the usage is not shown"
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= run memo.qip
+[ "$status" = 1 ] || fail "without a display: status $status"
+[ "$(wc -l <"$prefix/err")" = 1 ] || fail "without a display: $(cat "$prefix/err")"
 echo "PASS: installed into a temporary prefix and started"

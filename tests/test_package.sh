@@ -38,6 +38,7 @@ diff -u - "$work/files" <<'LIST' || fail "the package's files differ"
 ./usr/share/icons/hicolor/scalable/apps/rumita.svg
 ./usr/share/man/man1/rumita.1.gz
 ./usr/share/metainfo/ID.metainfo.xml
+./usr/share/mime/packages/rumita.xml
 LIST
 
 tree=$work/tree
