@@ -2,6 +2,8 @@
 
 #include "form/userinterface.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QPointer>
 
 class HelpWindow;
@@ -12,7 +14,7 @@ class QWidget;
 // clipboard and the secondary windows.
 class DesktopInterface : public UserInterface {
 public:
-    explicit DesktopInterface(QWidget *mainWindow) : m_mainWindow(mainWindow) {}
+    explicit DesktopInterface(QWidget *mainWindow);
     ~DesktopInterface() override;
 
     qint16 ask(const QString &title, const QString &text) override;
@@ -32,7 +34,10 @@ public:
     void closeSecondaryWindows();
 
 private:
+    QString runFileDialog(QFileDialog::AcceptMode mode, const QString &filter, const QString &initialName);
+
     QWidget *m_mainWindow;
+    QString m_lastFolder = QDir::homePath();  // where Open or Save last found its file
     QPointer<PreviewWindow> m_preview;
     QPointer<HelpWindow> m_help;
     bool m_quitting = false;

@@ -393,11 +393,26 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, title);
         const QString path = qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo/" + file;
-        answered.clear(), answer({"OK"});
+        answer({"OK"});
         window->form().openMemoFile(path);
         QCOMPARE(widget<QLineEdit>("Text1")->text(), title);
         QCOMPARE(answered.size(), title.isEmpty() ? 1 : 0);
         QVERIFY(title.size() || answered[0].startsWith("ルミタ|ファイル「" + path + "」を読み込めませんでした。"));
+    }
+
+    // The file dialog opens at home, then where the last file was chosen; a
+    // name with a wildcard narrows the list and leaves the dialog open.
+    void fileDialogTakesPatternsAsFilters()
+    {
+        const QString memo = folder.filePath("品.qip");
+        answer({"*.qip", "a*", "*.*", memo});
+        menu("IME_hozon");
+        QCOMPARE(answered.size(), 4);
+        QVERIFY(QFile::exists(memo));
+        answer({memo});
+        menu("IME_hirak");
+        QCOMPARE(answered.value(0).section('|', 0, 0), QDir::homePath());
+        QCOMPARE(answered.value(4).section('|', 0, 0), folder.path());
     }
 
     // Under the desktop's input method, a word composed and left by a click
@@ -473,7 +488,7 @@ private:
 
     QTemporaryDir folder;  // the program's folder: pictures in, prev.html out
     MainWindow *window = nullptr;
-    QStringList answered;  // "title|text|icon" of each message box answered, "title|filter|name" of a file dialog
+    QStringList answered;  // "title|text|icon" of each message box answered, "folder|title|filter|name" of a file dialog
     QList<QUrl> opened;
 };
 
@@ -492,7 +507,8 @@ void MainWindowTest::answer(QStringList answers)
             box->button(next == "Yes" ? QMessageBox::Yes : next == "No" ? QMessageBox::No : QMessageBox::Ok)->click();
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-            answered << dialog->windowTitle() + '|' + dialog->nameFilters().join(';') + '|' + name->text();
+            answered << dialog->directory().path() + '|' + dialog->windowTitle() + '|' + dialog->nameFilters().join(';') +
+                            '|' + name->text();
             name->setText(next);
             QMetaObject::invokeMethod(dialog, "accept");
         }
@@ -507,6 +523,7 @@ void MainWindowTest::init()
     // kime.jpg and kime2.jpg are left out: Image2 keeps the design picture.
     for (const char *picture : {"hime.jpg", "hime2.jpg"})
         QFile::copy(qEnvironmentVariable("RUMITA_PICTURES") + '/' + picture, folder.filePath(picture));
+    answered.clear();
     window = new MainWindow(folder.path());
     window->show();
     window->activateWindow();
