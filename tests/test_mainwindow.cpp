@@ -11,6 +11,7 @@
 #include "app/mainwindow.h"
 #include "app/previewengine.h"
 #include "app/toolkittranslation.h"
+#include "app/typinglimit.h"
 #include "browserengine.h"
 #include "formfixture.h"
 #include "memo/cp932.h"
@@ -224,20 +225,49 @@ private slots:
         QCOMPARE(help->grab().toImage(), designedHelp);
     }
 
-    void longTitleKeptWhole()
+    // The title takes 30 characters, or as many as a title from a file had;
+    // it may be shortened, never lengthened by typing, and the bell rings when
+    // a keystroke or a conversion is cut. A pair at the limit goes in whole.
+    void titleTypingLimit_data()
     {
-        const QString title = QString(36, u'長') + "1234";
-        window->form().Text1.setText(title);  // as Open sets it from a memo file
-        window->form().Check9.setValue(2);  // so is a grey box
-        QCOMPARE(widget<QCheckBox>("Check9")->checkState(), Qt::PartiallyChecked);
+        QTest::addColumn<QString>("fromFile");
+        QTest::addColumn<int>("backspaces");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("bell");
+        const QString full(30, u'字'), long40 = QString(36, u'長') + "1234";
+        QTest::newRow("typed past 30") << "" << 0 << full + "字" << "" << full << true;
+        QTest::newRow("conversion cut") << "" << 0 << full.left(25) << "一二三四五六七八九十" << full.left(25) + "一二三四五" << true;
+        QTest::newRow("conversion into a full box") << "" << 0 << full << "追加" << full << true;
+        QTest::newRow("title from a file") << long40 << 0 << "" << "" << long40 << false;
+        QTest::newRow("from a file, shortened") << long40 << 1 << "ab" << "" << long40.chopped(1) << true;
+        QTest::newRow("from a file, cleared") << long40 << 40 << full + "字" << "" << full << true;
+        QTest::newRow("emoji at the 30th unit") << "" << 0 << full.left(29) << "😀ab" << full.left(29) + "😀" << true;
+        QTest::newRow("emoji within") << "" << 0 << "限定" << "😀" << "限定😀" << false;
+    }
+    void titleTypingLimit()
+    {
+        QFETCH(QString, fromFile);
+        QFETCH(int, backspaces);
+        QFETCH(QString, typed);
+        QFETCH(QString, committed);
+        QFETCH(QString, expected);
+        QFETCH(bool, bell);
         auto *box = widget<QLineEdit>("Text1");
-        QCOMPARE(box->text(), title);
-        QVERIFY(widget<QPlainTextEdit>("Text4")->toPlainText().contains(">" + title + "<"));
+        QSignalSpy cut(box->findChild<TypingLimit *>(), &TypingLimit::cut);
+        window->form().Text1.setText(fromFile);  // as Open sets it
         QTest::keyClick(box, Qt::Key_End);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QCOMPARE(window->form().Text1.text(), title.chopped(1));
-        QTest::keyClicks(box, "ab");  // one more fits, as long as it came
-        QCOMPARE(window->form().Text1.text(), title.chopped(1) + "a");
+        for (int i = 0; i < backspaces; ++i)
+            QTest::keyClick(box, Qt::Key_Backspace);
+        type(box, typed);
+        QInputMethodEvent conversion;  // as an input method commits it
+        conversion.setCommitString(committed);
+        QApplication::sendEvent(box, &conversion);
+        QCOMPARE(box->text(), expected);
+        QCOMPARE(window->form().Text1.text(), expected);
+        QVERIFY(source().contains(">" + expected + "<"));
+        QCOMPARE(cut.count() > 0, bell);
     }
 
     void toolkitSpeaksJapanese()
@@ -593,9 +623,6 @@ void MainWindowTest::sellersRoad()
     auto *title = widget<QLineEdit>("Text1");
     const auto focusBack = [&] { QTRY_COMPARE(window->focusWidget(), title); };
     focusBack();
-    type(title, QString(31, u'字'));
-    QCOMPARE(title->text().size(), 30);  // the 31st character is refused
-    title->clear();
     type(title, "限定品ｶﾒﾗ <新品>");
     QVERIFY(source().contains("<font color=#000000 size=3>限定品ｶﾒﾗ <新品></font></Tr></td>"));
     QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), source().size());
