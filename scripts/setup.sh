@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-
           xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
           qt6-translations-l10n
           clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev file
+          desktop-file-utils appstream dpkg-dev file lintian
           ibus ibus-mozc dbus xdotool x11-xkb-utils)
 missing=()
 for p in "${packages[@]}"; do
