@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "previewengine.h"
 #include "toolkittranslation.h"
+#include "windowsystem.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitCode)
         return *commandLine.exitCode;
+    chooseWindowSystem();
     previewEngine::prepare();
     QApplication app(argc, argv);
     applyAppearance(app);

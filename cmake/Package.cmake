@@ -24,6 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
 # The input methods that type Japanese into a Qt 6 window (uim has no Qt 6 module).
+# A Wayland desktop without XWayland needs the toolkit's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fcitx5-mozc, fcitx5-frontend-qt6, ibus-mozc")
 
 # Debian's documents: the licence in its machine-readable form and the changelog.

@@ -48,6 +48,19 @@ done
 [ "$exe" = "$folder/rumita" ] || fail "the launcher runs '$exe', not $folder/rumita"
 sleep 1
 kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
+# On a Wayland desktop with XWayland, the program runs through X; a platform
+# the user set is kept.
+platform() {
+  QT_QPA_PLATFORM=$1 XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=rumita-none "$prefix/bin/rumita" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do grep -qo "libq$2" "/proc/$pid/maps" 2>/dev/null && break; sleep 0.1; done
+  grep -qo "libq$2" "/proc/$pid/maps" || fail "QT_QPA_PLATFORM='$1' does not load the $2 plugin"
+  ! grep -qo "libqwayland" "/proc/$pid/maps" || fail "QT_QPA_PLATFORM='$1' tries Wayland first"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+if [ -n "${DISPLAY:-}" ]; then platform "" xcb; fi
+platform offscreen offscreen
+
 # The command line: the usage on request (0) or after a mistake (2), and one
 # line when there is no display to show the window on (1).
 run() { status=0; "$prefix/bin/rumita" "$@" >"$prefix/out" 2>"$prefix/err" || status=$?; }
