@@ -1,5 +1,8 @@
 #include "sourceview.h"
 
+#include <QStyleOptionFrame>
+#include <QStylePainter>
+
 #include <algorithm>
 
 SourceView::SourceView(QWidget *parent) : QPlainTextEdit(parent)
@@ -8,6 +11,9 @@ SourceView::SourceView(QWidget *parent) : QPlainTextEdit(parent)
     // Nothing to undo in a box the user cannot edit; the history would only
     // grow with every keystroke elsewhere.
     setUndoRedoEnabled(false);
+    // A caret the arrow keys move, so that the focus shows and the source can
+    // be read and selected from the keyboard.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 bool SourceView::showText(const QString &text)
@@ -33,4 +39,32 @@ bool SourceView::showText(const QString &text)
     cursor.endEditBlock();
     m_shown = text;
     return true;
+}
+
+// The style marks the focus on a line edit's frame but not on a text box's:
+// this box draws the line edit's focused frame over its own, so that the
+// user sees where the focus went.
+bool SourceView::event(QEvent *event)
+{
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFrame option;
+        option.initFrom(this);
+        option.lineWidth = frameWidth();
+        painter.drawPrimitive(QStyle::PE_FrameLineEdit, option);
+    }
+    return handled;
+}
+
+void SourceView::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    update();
+}
+
+void SourceView::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    update();
 }

@@ -13,6 +13,11 @@ public:
     // Makes the box show the text; false when it already did.
     bool showText(const QString &text);
 
+protected:
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     QString m_shown;
 };

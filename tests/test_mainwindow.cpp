@@ -340,7 +340,8 @@ private slots:
             {"Text4", "HTMLソース"}, {"Combo4", "タイトルサイズ"}, {"Combo1", "枠色"},
             {"Combo5", "文色"},     {"Combo2", "左枠"},         {"Combo3", "右枠"},
             {"Combo6", "字色左"},   {"Combo7", "字色右"},       {"Check9", "スルガ銀行"},
-            {"Command3", "プレビュー"}, {"Command2", "オークション貼付状態"},
+            {"Command3", "プレビュー"}, {"Command2", "オークション貼付状態"}, {"Check12", "支払方法省　略"},
+            {"Frame2", "枠の選択"},
         };
         for (const auto &[control, name] : rows) {
             QAccessibleInterface *field = QAccessible::queryAccessibleInterface(widget(control));
@@ -349,6 +350,20 @@ private slots:
                 names << label.first->text(QAccessible::Name);
             QVERIFY2(QByteArray(control).startsWith("Combo") ? names.contains(name) : names[0] == name, control);
         }
+        // The windows are windows by their captions; the payment boxes a group.
+        menu("idm_kidou");
+        for (QWidget *w : {static_cast<QWidget *>(window), shown("form3")}) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->role(), QAccessible::Window);
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), w->windowTitle());
+        }
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(widget("Check9"))->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), "支払方法");
+        QCOMPARE(group->childCount(), 9);
+        // The source box takes a caret the keys move.
+        type(widget("Text3"), "送料無料");
+        QTest::keyClick(widget("Text4"), Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), 0);
     }
 
     // The source box shows the listing, each CR LF, CR or LF as a line break,
