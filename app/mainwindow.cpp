@@ -9,6 +9,7 @@
 #include "sourceview.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
+#include "windowsystem.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -77,7 +78,8 @@ MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
     m_form->startUp();
     nameFieldsForScreenReaders(this);
     InputMethodGuard::install();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window keeps its size; on Wayland it may grow (see fixWindowSize).
+    layout()->setSizeConstraint(onWayland() ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
     findChild<QLineEdit *>("Text1")->setFocus();
 }
 

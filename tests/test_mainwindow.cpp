@@ -12,6 +12,7 @@
 #include "app/previewengine.h"
 #include "app/toolkittranslation.h"
 #include "app/typinglimit.h"
+#include "app/windowsystem.h"
 #include "browserengine.h"
 #include "formfixture.h"
 #include "memo/cp932.h"
@@ -460,6 +461,25 @@ private slots:
         QCOMPARE(answered.value(4).section('|', 0, 0), folder.path());
     }
 
+    // Without X, the program runs on Wayland itself, at its size, and a
+    // compositor's maximise of the main or the help window does not end it.
+    void survivesMaximiseOnWayland()
+    {
+        if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs Wayland without X: tests/test_wayland.sh runs it under a nested compositor");
+        QCOMPARE(QGuiApplication::platformName(), "wayland");
+        QCOMPARE(window->size(), QImage(qEnvironmentVariable("RUMITA_TEST_DATA") + "/golden/start.png").size());
+        const QRect title = widget("Text1")->geometry();
+        menu("idm_kidou");
+        for (QWidget *w : {static_cast<QWidget *>(window), shown("form3")})
+            w->showMaximized();  // as the title bar's maximise button asks
+        QTest::qWait(500);
+        window->form().Text1.setText("再描画");  // a new frame, which the compositor checks
+        QTest::qWait(500);
+        QVERIFY(window->isVisible());
+        QCOMPARE(widget("Text1")->geometry(), title);
+    }
+
     // Under the desktop's input method, a word composed and left by a click
     // lands once, in its own box, and a word cancelled with Escape stays
     // cancelled; a second word typed in the box clicked lands there after
@@ -730,6 +750,7 @@ void MainWindowTest::sellersRoad()
 
 int main(int argc, char *argv[])
 {
+    chooseWindowSystem();  // as the program starts
     previewEngine::prepare();
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
