@@ -424,28 +424,6 @@ private slots:
         QCOMPARE(loaded[1][0].toBool(), false);
     }
 
-    // A memo named on the command line opens as Open opens it, without the
-    // question; one Open refuses leaves the fresh window as it was, and says why.
-    void memoNamedOnCommandLine_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("good") << "valid-standard.qip" << "ABC";
-        QTest::newRow("refused") << "bad-encoding.qip" << "";
-        QTest::newRow("missing") << "none.qip" << "";
-    }
-    void memoNamedOnCommandLine()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, title);
-        const QString path = qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo/" + file;
-        answer({"OK"});
-        window->form().openMemoFile(path);
-        QCOMPARE(widget<QLineEdit>("Text1")->text(), title);
-        QCOMPARE(answered.size(), title.isEmpty() ? 1 : 0);
-        QVERIFY(title.size() || answered[0].startsWith("ルミタ|ファイル「" + path + "」を読み込めませんでした。"));
-    }
-
     // The file dialog opens at home, then where the last file was chosen; a
     // name with a wildcard narrows the list and leaves the dialog open.
     void fileDialogTakesPatternsAsFilters()
