@@ -24,6 +24,10 @@ for needed in libqt6webenginewidgets6 libqt6widgets6 libc6 qt6-qpa-plugins \
     fail "Depends lacks $needed: $depends"
 done
 
+# Wayland without XWayland, and the input methods that reach a Qt 6 window.
+[[ $(field Recommends) == *qt6-wayland* ]] || fail "Recommends: $(field Recommends)"
+[[ $(field Suggests) == *fcitx5-frontend-qt6*ibus-mozc* ]] || fail "Suggests: $(field Suggests)"
+
 # The metainfo file is named by the AppStream id, which the build may set.
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort |
   sed 's|^\(./usr/share/metainfo/\).*\(\.metainfo\.xml\)$|\1ID\2|' >"$work/files"
