@@ -19,7 +19,8 @@ export DISPLAY=:$(cat "$home/display")
 setxkbmap -model jp106 -layout jp
 session() { "${as_user[@]}" env -i HOME="$home" DISPLAY="$DISPLAY" PATH="$PATH" LANG=C.UTF-8 \
   DBUS_SESSION_BUS_ADDRESS="${bus:-}" QT_IM_MODULE=ibus QTWEBENGINE_DISABLE_SANDBOX=1 \
-  RUMITA_PICTURES="${RUMITA_PICTURES:-}" "$@"; }
+  RUMITA_PICTURES="${RUMITA_PICTURES:-}" RUMITA_NO_BROWSER_ENGINE="${RUMITA_NO_BROWSER_ENGINE:-}" \
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}" LSAN_OPTIONS="${LSAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" "$@"; }
 bus=$(session dbus-daemon --session --fork --print-address=1 --print-pid=1 | head -n 2)
 pids+=($(sed -n 2p <<<"$bus")); bus=$(head -n 1 <<<"$bus")
 session ibus-daemon --daemonize --replace --xim=false --panel=disable
