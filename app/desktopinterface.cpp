@@ -77,9 +77,19 @@ QString DesktopInterface::runFileDialog(QFileDialog::AcceptMode mode, const QStr
     dialog.setDirectory(m_lastFolder);
     dialog.selectFile(initialName);
     // Name, size, type and date each shown whole, the name taking what is left.
-    if (auto *list = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
-        list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto *list = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    auto *files = dialog.findChild<QFileSystemModel *>();
+    if (list && files) {
         list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        // The files' details arrive after the list shows them; the list
+        // elides a Japanese text at the width it measures for it, hence the
+        // room of a character more.
+        QObject::connect(files, &QFileSystemModel::directoryLoaded, list, [list] {
+            for (int column : {1, 2, 3}) {
+                list->resizeColumnToContents(column);
+                list->setColumnWidth(column, list->columnWidth(column) + list->fontMetrics().height());
+            }
+        });
     }
     const QFontMetrics metrics(dialog.font());
     dialog.resize(dialog.sizeHint().expandedTo(QSize(metrics.averageCharWidth() * 110, metrics.height() * 28)));
