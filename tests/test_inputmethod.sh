@@ -9,7 +9,13 @@ for tool in Xvfb setxkbmap xdotool dbus-daemon ibus-daemon; do
 done
 home=$(mktemp -d)
 as_user=()
-[ "$(id -u)" -ne 0 ] || { as_user=(runuser -u nobody --); chown nobody "$home"; }
+if [ "$(id -u)" -eq 0 ]; then  # nobody may not reach the build folder: it gets copies
+  as_user=(runuser -u nobody --)
+  cp "$test_program" "$home/" && test_program=$home/$(basename "$test_program")
+  supp=$(sed -n 's/^\(.*:\)\{0,1\}suppressions=\([^:]*\).*/\2/p' <<<"${LSAN_OPTIONS:-}")
+  [ -z "$supp" ] || { cp "$supp" "$home/lsan.supp"; LSAN_OPTIONS=${LSAN_OPTIONS/$supp/$home/lsan.supp}; }
+  chown -R nobody "$home"
+fi
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$home"' EXIT
 exec 3>"$home/display"
