@@ -424,13 +424,14 @@ private slots:
         QCOMPARE(loaded[1][0].toBool(), false);
     }
 
-    // Without X, the program runs on Wayland itself, at its size, and a
+    // On a Wayland desktop the program runs through XWayland where it is
+    // there, on Wayland itself where not, at its size either way, and a
     // compositor's maximise of the main or the help window does not end it.
-    void survivesMaximiseOnWayland()
+    void survivesCompositorMaximise()
     {
-        if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !qEnvironmentVariableIsEmpty("DISPLAY"))
-            QSKIP("needs Wayland without X: tests/test_wayland.sh runs it under a nested compositor");
-        QCOMPARE(QGuiApplication::platformName(), "wayland");
+        if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            QSKIP("needs a Wayland compositor: tests/test_wayland.sh runs it under a nested one");
+        QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland" : "xcb");
         QCOMPARE(window->size(), QImage(qEnvironmentVariable("RUMITA_TEST_DATA") + "/golden/start.png").size());
         const QRect title = widget("Text1")->geometry();
         menu("idm_kidou");
