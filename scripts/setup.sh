@@ -9,7 +9,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-
           qt6-translations-l10n
           clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev file lintian
-          ibus ibus-mozc dbus xdotool x11-xkb-utils weston qt6-wayland)
+          ibus ibus-mozc dbus xdotool x11-xkb-utils weston xwayland qt6-wayland)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
