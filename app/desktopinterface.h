@@ -4,6 +4,8 @@
 
 #include "previewclient.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QPointer>
 
 class HelpWindow;
@@ -39,7 +41,10 @@ public:
     PreviewClient &preview() { return m_preview; }
 
 private:
+    QString runFileDialog(QFileDialog::AcceptMode mode, const QString &filter, const QString &initialName);
+
     QWidget *m_mainWindow;
+    QString m_lastFolder = QDir::homePath();  // where Open or Save last found its file
     PreviewClient m_preview;
     QPointer<HelpWindow> m_help;
     bool m_quitting = false;

@@ -3,6 +3,7 @@
 #include "look/appearance.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
+#include "windowsystem.h"
 
 #include <QLabel>
 
@@ -22,7 +23,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowTitle("HELP");
     fixWindowLook(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(522, 267);
+    fixWindowSize(this, QSize(522, 267));
 
     QLabel *title = colouredLabel(this, "Label1", QRect(0, 0, 521, 17), QColor(255, 128, 128));
     title->setTextFormat(Qt::PlainText);

@@ -3,11 +3,13 @@
 #include "accessiblenames.h"
 #include "look/appearance.h"
 #include "desktopinterface.h"
+#include "inputmethodguard.h"
 #include "picklist.h"
 #include "plaintextbox.h"
 #include "sourceview.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
+#include "windowsystem.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -75,7 +77,9 @@ MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
 
     m_form->startUp();
     nameFieldsForScreenReaders(this);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    InputMethodGuard::install();
+    // The window keeps its size; on Wayland it may grow (see fixWindowSize).
+    layout()->setSizeConstraint(onWayland() ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
     findChild<QLineEdit *>("Text1")->setFocus();
 }
 

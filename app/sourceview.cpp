@@ -1,5 +1,7 @@
 #include "sourceview.h"
 
+#include <QStyleOptionFrame>
+#include <QStylePainter>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -10,6 +12,9 @@ SourceView::SourceView(QWidget *parent) : QPlainTextEdit(parent)
     // Nothing to undo in a box the user cannot edit; the history would only
     // grow with every keystroke elsewhere.
     setUndoRedoEnabled(false);
+    // A caret the arrow keys move, so that the focus shows and the source can
+    // be read and selected from the keyboard.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 qsizetype SourceView::showText(const QString &text)
@@ -60,4 +65,32 @@ qsizetype SourceView::showText(const QString &text, qsizetype keptAtStart, qsize
     m_shown.remove(keptAtStart, removed);
     m_shown.insert(keptAtStart, added);
     return cursor.block().length();
+}
+
+// The style marks the focus on a line edit's frame but not on a text box's:
+// this box draws the line edit's focused frame over its own, so that the
+// user sees where the focus went.
+bool SourceView::event(QEvent *event)
+{
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFrame option;
+        option.initFrom(this);
+        option.lineWidth = frameWidth();
+        painter.drawPrimitive(QStyle::PE_FrameLineEdit, option);
+    }
+    return handled;
+}
+
+void SourceView::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    update();
+}
+
+void SourceView::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    update();
 }

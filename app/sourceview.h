@@ -19,6 +19,11 @@ public:
     // and the last keptAtEnd differ from what the box shows.
     qsizetype showText(const QString &text, qsizetype keptAtStart, qsizetype keptAtEnd);
 
+protected:
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     QString m_shown;
     qsizetype m_pairs = 0;  // the CR LF pairs in m_shown

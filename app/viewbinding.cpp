@@ -2,6 +2,7 @@
 
 #include "picklist.h"
 #include "sourceview.h"
+#include "typinglimit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -62,9 +63,9 @@ static void connectModel(Control &model, Widget *widget, Mirror mirror)
 void bind(TextBox &model, QLineEdit *widget)
 {
     // The widget's length limit holds for typing only: a longer text set by
-    // code (a title from a memo file) is shown whole, and typing may not
-    // make it longer than it came.
+    // code (a title from a memo file) is shown whole.
     const int typedLimit = widget->maxLength();
+    TypingLimit::attach(widget);
     connectModel(model, widget, [&model, widget, typedLimit] {
         mirrorCommon(model, widget, QPalette::Base);
         if (widget->text() != model.text()) {

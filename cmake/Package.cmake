@@ -23,5 +23,21 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+# The input methods that type Japanese into a Qt 6 window (uim has no Qt 6 module).
+# A Wayland desktop without XWayland needs the toolkit's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fcitx5-mozc, fcitx5-frontend-qt6, ibus-mozc")
+
+# Debian's documents: the licence in its machine-readable form and the changelog.
+configure_file(resources/copyright.in ${CMAKE_BINARY_DIR}/doc/copyright @ONLY)
+configure_file(resources/changelog.in ${CMAKE_BINARY_DIR}/doc/changelog @ONLY)
+add_custom_command(OUTPUT doc/changelog.gz
+  COMMAND sh -c "gzip -9nc changelog >changelog.gz"
+  DEPENDS ${CMAKE_BINARY_DIR}/doc/changelog
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/doc
+  VERBATIM)
+add_custom_target(rumita_changelog ALL DEPENDS doc/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/doc/copyright ${CMAKE_BINARY_DIR}/doc/changelog.gz
+        DESTINATION share/doc/rumita)
 
 include(CPack)

@@ -23,6 +23,9 @@ public:
     void paste();
     void newMemo();
     void openMemo();
+    // Open without the question and the dialog: a file named on the command
+    // line, or the input an earlier run kept.
+    void openMemoFile(const QString &path);
     void saveMemo();
     void showHelp();
     static QString helpText();
@@ -69,7 +72,6 @@ private:
     void onTextColourPicked();
     void onCustomColourPicked(int list);
 
-    void openMemoFile(const QString &path);
     // The memo file's bytes for the input as the window holds it.
     QByteArray inputAsSaved() const;
     void rememberInputAsSaved();

@@ -28,7 +28,9 @@ done
 desktop=$prefix/share/applications/rumita.desktop
 [ -f "$desktop" ] || fail "no desktop entry"
 grep -qx 'Type=Application' "$desktop" || fail "desktop entry: no Type"
-grep -qx 'Exec=rumita' "$desktop" || fail "desktop entry: Exec is not the launcher"
+grep -qx 'Exec=rumita %f' "$desktop" || fail "desktop entry: Exec is not the launcher with the file"
+grep -qx 'MimeType=application/x-rumita-memo;' "$desktop" || fail "desktop entry: no MimeType"
+grep -q 'glob pattern="\*.qip"' "$prefix/share/mime/packages/rumita.xml" || fail "no MIME type for .qip"
 grep -qx 'Icon=rumita' "$desktop" || fail "desktop entry: Icon is not rumita"
 grep -qx 'Name=ルミタ' "$desktop" || fail "desktop entry: Name"
 desktop-file-validate "$desktop"
@@ -37,17 +39,33 @@ desktop-file-validate "$desktop"
 [ -z "$(find "$prefix" -name 'test_*' -o -name 'bench_*')" ] || fail "tests or benchmarks installed"
 
 # Started by name through the PATH, from another folder, the launcher must
-# become the real program in its own folder (where it reads its pictures).
+# become the real program in its own folder (where it reads its pictures), on
+# the platform the user set, or through X where a Wayland desktop has XWayland.
 cd "$prefix"
-PATH=$prefix/bin:$PATH QT_QPA_PLATFORM=offscreen rumita >/dev/null 2>&1 &
-pid=$!
-for _ in $(seq 100); do
-  exe=$(readlink "/proc/$pid/exe" 2>/dev/null || true)
-  [ "$exe" = "$folder/rumita" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the launcher ended: $(wait "$pid"; echo "status $?")"
-  sleep 0.1
+start() {  # QT_QPA_PLATFORM, and the plugin the program must load
+  PATH=$prefix/bin:$PATH QT_QPA_PLATFORM=$1 XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=rumita-none rumita >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do grep -q "libq$2" "/proc/$pid/maps" 2>/dev/null && break; sleep 0.1; done
+  exe=$(readlink "/proc/$pid/exe" || true)
+  [ "$exe" = "$folder/rumita" ] || fail "the launcher runs '$exe', not $folder/rumita"
+  grep -q "libq$2" "/proc/$pid/maps" || fail "QT_QPA_PLATFORM='$1' does not load the $2 plugin"
+  ! grep -q libqwayland "/proc/$pid/maps" || fail "QT_QPA_PLATFORM='$1' tries Wayland"
+  sleep 1
+  kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
+  kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
+}
+start offscreen offscreen
+[ -z "${DISPLAY:-}" ] || start "" xcb
+
+# The command line: the usage on request (0) or after a mistake (2, to
+# stderr), and one line when there is no display to show the window on (1).
+run() { status=0; "$prefix/bin/rumita" "$@" >"$prefix/out" 2>"$prefix/err" || status=$?; }
+usage='^使い方: rumita \[ファイル.qip\]'
+run --help; [ $status = 0 ] && grep -q "$usage" "$prefix/out" || fail "--help: status $status, $(cat "$prefix/out")"
+run --version; [ $status = 0 ] && grep -q '^ルミタ (rumita) [0-9]' "$prefix/out" || fail "--version: status $status"
+for args in --bogus "a.qip b.qip"; do
+  run $args; [ $status = 2 ] && grep -q "$usage" "$prefix/err" || fail "rumita $args: status $status"
 done
-[ "$exe" = "$folder/rumita" ] || fail "the launcher runs '$exe', not $folder/rumita"
-sleep 1
-kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= run memo.qip
+[ $status = 1 ] && [ "$(wc -l <"$prefix/err")" = 1 ] || fail "without a display: status $status, $(cat "$prefix/err")"
 echo "PASS: installed into a temporary prefix and started"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the built tree and checks what it holds: its
-# files, its control fields, a menu entry and metainfo the validators accept,
+# files, its control fields, lintian's verdict, a menu entry and metainfo the
+# validators accept, manual pages in English and Japanese,
 # and a launcher that leaves the browser engine's sandbox on.
 set -euo pipefail
 build=${1:?usage: test_package.sh BUILD_FOLDER}
@@ -23,6 +24,10 @@ for needed in libqt6webenginewidgets6 libqt6widgets6 libc6 qt6-qpa-plugins \
     fail "Depends lacks $needed: $depends"
 done
 
+# Wayland without XWayland, and the input methods that reach a Qt 6 window.
+[[ $(field Recommends) == *qt6-wayland* ]] || fail "Recommends: $(field Recommends)"
+[[ $(field Suggests) == *fcitx5-frontend-qt6*ibus-mozc* ]] || fail "Suggests: $(field Suggests)"
+
 # The metainfo file is named by the AppStream id, which the build may set.
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort |
   sed 's|^\(./usr/share/metainfo/\).*\(\.metainfo\.xml\)$|\1ID\2|' >"$work/files"
@@ -35,16 +40,27 @@ diff -u - "$work/files" <<'LIST' || fail "the package's files differ"
 ./usr/lib/rumita/rumita
 ./usr/lib/rumita/rumita-preview
 ./usr/share/applications/rumita.desktop
+./usr/share/doc/rumita/changelog.gz
+./usr/share/doc/rumita/copyright
 ./usr/share/icons/hicolor/32x32/apps/rumita.png
 ./usr/share/icons/hicolor/scalable/apps/rumita.svg
+./usr/share/man/ja/man1/rumita.1.gz
 ./usr/share/man/man1/rumita.1.gz
 ./usr/share/metainfo/ID.metainfo.xml
+./usr/share/mime/packages/rumita.xml
 LIST
 
 tree=$work/tree
 dpkg-deb -x "$deb" "$tree"
 desktop-file-validate "$tree/usr/share/applications/rumita.desktop"
 appstreamcli validate-tree --no-net "$tree" >"$work/appstream" || fail "$(cat "$work/appstream")"
-zcat "$tree/usr/share/man/man1/rumita.1.gz" | grep -qx '.SH NAME' || fail "no manual page"
+lintian --allow-root --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || fail "lintian: $(cat "$work/lintian")"
+# A software centre in a Japanese locale shows the Japanese description.
+grep -q '<p xml:lang="ja">' "$tree"/usr/share/metainfo/*.xml || fail "no Japanese description"
+grep -q '<project_license>MIT</project_license>' "$tree"/usr/share/metainfo/*.xml || fail "no licence in the metainfo"
+for page in man/man1 man/ja/man1; do  # both name the input methods and the file argument
+  zcat "$tree/usr/share/$page/rumita.1.gz" >"$work/page"
+  for word in fcitx5 ibus prev.html '\.qip'; do grep -q "$word" "$work/page" || fail "$page lacks $word"; done
+done
 ! grep -q QTWEBENGINE_DISABLE_SANDBOX "$tree/usr/bin/rumita" || fail "the launcher turns the sandbox off"
 echo "PASS: $(basename "$deb"), Depends: $depends"
