@@ -671,6 +671,7 @@ void MainWindowTest::previewFailureKeepsInput()
     } else if (failure != Missing)
         QVERIFY(QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram()));
     type(widget("Text1"), "消えない題名"), type(widget("Text2"), "消えない説明"), click("Check7");
+    QCoreApplication::processEvents();  // the source box catches up once the typing pauses
     const QStringList before = controlStates();
     const QString listing = window->form().state.syuturyoku;
     PreviewClient &preview = window->desktop().preview();
