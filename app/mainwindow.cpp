@@ -118,7 +118,7 @@ void MainWindow::buildInputPanel(QWidget *client)
     struct Block {
         const char *label, *shape;
         QRect rect;
-        TextBox *caption;
+        TextBoxModel *caption;
         const char *captionName;
         QRect captionRect;
     };
@@ -144,7 +144,7 @@ void MainWindow::buildInputPanel(QWidget *client)
     bound(f.Text1, title, twips(1320, 240, 4455, 375));
 
     struct Box {
-        CheckBox *model;
+        CheckBoxModel *model;
         const char *caption;
         QRect rect;
     };
@@ -191,7 +191,7 @@ void MainWindow::buildFramePanel(QWidget *client)
     fillBackground(line1, palette().color(QPalette::Mid));
 
     struct List {
-        ComboBox *model;
+        ComboBoxModel *model;
         const char *label, *caption;
         QRect labelRect, listRect;
     };

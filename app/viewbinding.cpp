@@ -31,7 +31,7 @@ static QColor colourOf(Rgb rgb, const QWidget *widget)
 }
 
 // What every control shares: enabled state, background, font size, focus.
-static void mirrorCommon(const Control &model, QWidget *widget, QPalette::ColorRole backgroundRole)
+static void mirrorCommon(const ControlModel &model, QWidget *widget, QPalette::ColorRole backgroundRole)
 {
     widget->setEnabled(model.isEnabled());
     if (const auto rgb = model.background()) {
@@ -49,18 +49,18 @@ static void mirrorCommon(const Control &model, QWidget *widget, QPalette::ColorR
 }
 
 template <typename Widget, typename Mirror>
-static void connectModel(Control &model, Widget *widget, Mirror mirror)
+static void connectModel(ControlModel &model, Widget *widget, Mirror mirror)
 {
     auto update = [widget, mirror] {
         const QSignalBlocker blocker(widget);
         mirror();
     };
-    QObject::connect(&model, &Control::changed, widget, update);
-    QObject::connect(&model, &Control::focusRequested, widget, [widget] { widget->setFocus(); });
+    QObject::connect(&model, &ControlModel::changed, widget, update);
+    QObject::connect(&model, &ControlModel::focusRequested, widget, [widget] { widget->setFocus(); });
     update();
 }
 
-void bind(TextBox &model, QLineEdit *widget)
+void bind(TextBoxModel &model, QLineEdit *widget)
 {
     // The widget's length limit holds for typing only: a longer text set by
     // code (a title from a memo file) is shown whole.
@@ -117,7 +117,7 @@ static bool keptAsShown(QStringView text)
     return true;
 }
 
-void bind(TextBox &model, QPlainTextEdit *widget)
+void bind(TextBoxModel &model, QPlainTextEdit *widget)
 {
     // An edit in the box reaches the model as the edit of a range, found from
     // the document's report of what changed: reading a long text back whole
@@ -146,7 +146,7 @@ void bind(TextBox &model, QPlainTextEdit *widget)
         sync->length = document->characterCount() - 1;
     };
     connectModel(model, widget, [&model, widget] { mirrorCommon(model, widget, QPalette::Base); });
-    QObject::connect(&model, &TextBox::textChanged, widget, show);
+    QObject::connect(&model, &TextBoxModel::textChanged, widget, show);
     show();
     QObject::connect(document, &QTextDocument::contentsChange, &model,
                      [&model, document, sync, readWhole](int position, int removed, int added) {
@@ -178,7 +178,7 @@ void bind(TextBox &model, QPlainTextEdit *widget)
     });
 }
 
-void bind(TextBox &model, SourceView *widget)
+void bind(TextBoxModel &model, SourceView *widget)
 {
     // The listing follows every keystroke; the box catches up once the
     // events waiting have been handled, so a burst of keys lays out and
@@ -219,7 +219,7 @@ void bind(TextBox &model, SourceView *widget)
             widget->moveCursor(QTextCursor::End);
     };
     QObject::connect(catchUpTimer, &QTimer::timeout, widget, catchUp);
-    QObject::connect(&model, &TextBox::textChanged, widget, [&model, pending, catchUpTimer] {
+    QObject::connect(&model, &TextBoxModel::textChanged, widget, [&model, pending, catchUpTimer] {
         const TextEdit &edit = model.lastEdit();
         if (edit.whole)  // a command's change is shown at once
             catchUpTimer->start(0);
@@ -229,18 +229,18 @@ void bind(TextBox &model, SourceView *widget)
         pending->keptAtEnd = pending->edited ? qMin(pending->keptAtEnd, keptAtEnd) : keptAtEnd;
         pending->edited = true;
     });
-    QObject::connect(&model, &Control::changed, widget, [catchUpTimer, pending] {
+    QObject::connect(&model, &ControlModel::changed, widget, [catchUpTimer, pending] {
         if (pending->inLongLine)
             catchUpTimer->start(typingPause);
         else if (!catchUpTimer->isActive())
             catchUpTimer->start(0);
     });
-    QObject::connect(&model, &Control::focusRequested, widget, [widget] { widget->setFocus(); });
+    QObject::connect(&model, &ControlModel::focusRequested, widget, [widget] { widget->setFocus(); });
     pending->whole = true;
     catchUp();
 }
 
-void bind(TextBox &model, QLabel *caption)
+void bind(TextBoxModel &model, QLabel *caption)
 {
     connectModel(model, caption, [&model, caption] {
         mirrorCommon(model, caption, QPalette::Window);
@@ -248,7 +248,7 @@ void bind(TextBox &model, QLabel *caption)
     });
 }
 
-void bind(CheckBox &model, QCheckBox *widget)
+void bind(CheckBoxModel &model, QCheckBox *widget)
 {
     // A check box's own fill is the button colour; its background here is
     // the colour behind it, as for every other control.
@@ -263,7 +263,7 @@ void bind(CheckBox &model, QCheckBox *widget)
     QObject::connect(widget, &QCheckBox::clicked, &model, [&model] { model.click(); });
 }
 
-void bind(ComboBox &model, PickList *widget)
+void bind(ComboBoxModel &model, PickList *widget)
 {
     widget->addItems(model.items());
     connectModel(model, widget, [&model, widget] {
@@ -275,12 +275,12 @@ void bind(ComboBox &model, PickList *widget)
     QObject::connect(widget, &PickList::picked, &model, [&model](int index) { model.pick(index); });
 }
 
-void bind(Picture &model, QLabel *widget)
+void bind(PictureModel &model, QLabel *widget)
 {
     connectModel(model, widget, [&model, widget] {
         // A missing or unreadable file keeps the picture shown before.
         QPixmap picture;
-        if (!model.path().isEmpty() && picture.load(model.path()))
+        if (!model.file().isEmpty() && picture.load(model.file()))
             widget->setPixmap(picture);
     });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/controls.h"
+#include "form/controlmodels.h"
 
 class PickList;
 class QCheckBox;
@@ -15,13 +15,13 @@ class SourceView;
 // blocked, so nothing echoes back.
 namespace viewBinding {
 
-void bind(TextBox &model, QLineEdit *widget);
-void bind(TextBox &model, QPlainTextEdit *widget);
-void bind(TextBox &model, SourceView *widget);
-void bind(TextBox &model, QLabel *caption);
-void bind(CheckBox &model, QCheckBox *widget);
-void bind(ComboBox &model, PickList *widget);
-void bind(Picture &model, QLabel *widget);
+void bind(TextBoxModel &model, QLineEdit *widget);
+void bind(TextBoxModel &model, QPlainTextEdit *widget);
+void bind(TextBoxModel &model, SourceView *widget);
+void bind(TextBoxModel &model, QLabel *caption);
+void bind(CheckBoxModel &model, QCheckBox *widget);
+void bind(ComboBoxModel &model, PickList *widget);
+void bind(PictureModel &model, QLabel *widget);
 
 // Text boxes hold CR LF line breaks whatever the desktop's own are.
 QString toModelText(QString widgetText);

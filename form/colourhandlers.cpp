@@ -36,7 +36,7 @@ void MainForm::onTextColourPicked()
 void MainForm::onCustomColourPicked(int list)
 {
     struct CustomList {
-        ComboBox MainForm::*box;
+        ComboBoxModel MainForm::*box;
         const ChoiceTable &table;
         QString EditorState::*value;
     };

@@ -25,11 +25,11 @@ static constexpr qsizetype mostMemoLines = 20'000;
 static constexpr int namedCharactersAtMost = 10;
 
 // The boxes and lists a memo file stores, in file order.
-static const std::array<CheckBox MainForm::*, MemoRecord::checkCount> memoBoxes{
+static const std::array<CheckBoxModel MainForm::*, MemoRecord::checkCount> memoBoxes{
     &MainForm::Check20, &MainForm::Check5, &MainForm::Check2,  &MainForm::Check3,
     &MainForm::Check7,  &MainForm::Check6, &MainForm::Check9,  &MainForm::Check4,
     &MainForm::Check8,  &MainForm::Check12, &MainForm::Check13};
-static const std::array<ComboBox MainForm::*, MemoRecord::colourListCount> memoColourLists{
+static const std::array<ComboBoxModel MainForm::*, MemoRecord::colourListCount> memoColourLists{
     &MainForm::Combo1, &MainForm::Combo5, &MainForm::Combo2,
     &MainForm::Combo3, &MainForm::Combo6, &MainForm::Combo7};
 
@@ -41,11 +41,11 @@ void MainForm::newMemo()
                  QStringLiteral("現在のデーターは失われます！\r\n  新規作成しますか？"));
     if (s.confirmAnswer != UserInterface::yes)
         return;
-    for (TextBox *box : {&Text1, &Text2, &Text3})
+    for (TextBoxModel *box : {&Text1, &Text2, &Text3})
         box->setText({});
-    for (ComboBox *list : {&Combo1, &Combo5, &Combo2, &Combo3, &Combo4, &Combo6, &Combo7})
+    for (ComboBoxModel *list : {&Combo1, &Combo5, &Combo2, &Combo3, &Combo4, &Combo6, &Combo7})
         list->select(0);
-    for (CheckBox *box : {&Check2, &Check20, &Check3, &Check4, &Check6, &Check7, &Check8, &Check9,
+    for (CheckBoxModel *box : {&Check2, &Check20, &Check3, &Check4, &Check6, &Check7, &Check8, &Check9,
                           &Check12, &Check13})
         box->setValue(0);
     Check5.setValue(1);
@@ -178,7 +178,7 @@ static MemoRecord memoOf(const MainForm &form)
     for (int i = 0; i < MemoRecord::checkCount; ++i)
         record.checks[i] = (form.*memoBoxes[i]).value();
     // A list without a selection shows its first item and is stored as such.
-    auto indexOf = [](const ComboBox &list) { return qint16(qMax(list.index(), 0)); };
+    auto indexOf = [](const ComboBoxModel &list) { return qint16(qMax(list.index(), 0)); };
     record.titleSize = indexOf(form.Combo4);
     record.layoutMode = form.state.layoutMode;
     for (int i = 0; i < MemoRecord::colourListCount; ++i)
@@ -212,7 +212,7 @@ void MainForm::saveMemo()
 {
     // Refused or asked before the file dialog, so that a choice of file is
     // never wasted. A marker inside a text would shift every later field.
-    const std::pair<const TextBox *, const char16_t *> boxes[] = {
+    const std::pair<const TextBoxModel *, const char16_t *> boxes[] = {
         {&Text1, u"タイトル"}, {&Text2, u"説明本文"}, {&Text3, u"その他"}};
     for (const auto &[box, name] : boxes) {
         if (box->text().contains(memofile::marker)) {

@@ -17,12 +17,12 @@ void MainForm::onCheck1Clicked()
         Check11.setValue(0);
         Check11.setBackground(lightGrey);
         Check1.setBackground(lightCyan);
-        for (ComboBox *list : {&Combo2, &Combo3, &Combo6, &Combo7})
+        for (ComboBoxModel *list : {&Combo2, &Combo3, &Combo6, &Combo7})
             list->setEnabled(false);
         Combo1.setEnabled(true);
         Combo5.setEnabled(true);
-        Image1.load(s.appFolder + "hime.jpg");
-        Image2.load(s.appFolder + "kime2.jpg");
+        Image1.setFile(s.appFolder + "hime.jpg");
+        Image2.setFile(s.appFolder + "kime2.jpg");
         fragments::buildStandardSet(s);
         s.layoutMode = 1;
     } else {
@@ -41,12 +41,12 @@ void MainForm::onCheck11Clicked()
         Combo1.setEnabled(false);
         Combo5.setEnabled(false);
         Check1.setValue(0);
-        for (ComboBox *list : {&Combo2, &Combo3, &Combo6, &Combo7})
+        for (ComboBoxModel *list : {&Combo2, &Combo3, &Combo6, &Combo7})
             list->setEnabled(true);
         Check11.setBackground(lightPink);
         Check1.setBackground(lightGrey);
-        Image1.load(s.appFolder + "hime2.jpg");
-        Image2.load(s.appFolder + "kime.jpg");
+        Image1.setFile(s.appFolder + "hime2.jpg");
+        Image2.setFile(s.appFolder + "kime.jpg");
         s.layoutMode = 2;
         fragments::buildLayoutSet(s, fragments::customPiecesOfSwitch());
     } else {

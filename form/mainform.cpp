@@ -25,7 +25,7 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
       m_programFolder(programFolder)
 {
     // As children the controls can be found by name, as the window's are.
-    for (Control *control : std::initializer_list<Control *>{
+    for (ControlModel *control : std::initializer_list<ControlModel *>{
              &Text1, &Text2, &Text3, &Text4, &Check20, &Check5, &Check2, &Check3, &Check7, &Check6,
              &Check9, &Check4, &Check8, &Check12, &Check13, &Check1, &Check11, &Combo4, &Combo1,
              &Combo5, &Combo2, &Combo3, &Combo6, &Combo7, &Image1, &Image2, &Label5_0, &Label5_2,
@@ -33,14 +33,14 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
         control->setParent(this);
 
     // The window as designed, before start-up changes it.
-    for (CheckBox *box : {&Check20, &Check5, &Check2, &Check3, &Check7, &Check6, &Check9, &Check4,
+    for (CheckBoxModel *box : {&Check20, &Check5, &Check2, &Check3, &Check7, &Check6, &Check9, &Check4,
                           &Check8, &Check12, &Check13})
         box->setBackground(panelGrey);
     Check5.setValue(1);
     Check1.setValue(1);
     Check1.setBackground({192, 255, 255});
     Check11.setBackground({255, 192, 192});
-    for (TextBox *box : {&Text1, &Text2, &Text3})
+    for (TextBoxModel *box : {&Text1, &Text2, &Text3})
         box->setBackground(white);
     Text4.setBackground({192, 192, 192});
     Label5_0.setText("タイトル");
@@ -79,7 +79,7 @@ void MainForm::startUp()
     s.omitPayment = 0;
     s.titleSize = "3";
     s.layoutMode = 1;
-    for (TextBox *box : {&Text1, &Text2, &Text3})
+    for (TextBoxModel *box : {&Text1, &Text2, &Text3})
         box->setPointSize(12);
     Label5_0.setPointSize(9);
     Label5_0.setText("【タイトル】");
@@ -89,14 +89,14 @@ void MainForm::startUp()
     Label5_3.setText("【説明本文】");
     Label5_4.setPointSize(11);
     Label5_4.setText("【その他】");
-    for (ComboBox *list : {&Combo2, &Combo3, &Combo6, &Combo7})
+    for (ComboBoxModel *list : {&Combo2, &Combo3, &Combo6, &Combo7})
         list->setEnabled(false);
     s.headCellColour = "#3366cc ";
     s.bodyCellColour = "#C0C0C0 ";
     s.headTextColour = "#ffffff ";
     s.bodyTextColour = "#000000 ";
     Check11.setBackground(panelGrey);
-    Image2.load(s.appFolder + "kime2.jpg");
+    Image2.setFile(s.appFolder + "kime2.jpg");
     s.listingOpen = "<center><body>";
     s.listingClose = "</table></center></body>";
     s.titleLabel = "■商品名■";
@@ -188,7 +188,7 @@ bool MainForm::spliceStandardSection(fragments::Section section)
 {
     EditorState &s = state;
     const bool description = section == fragments::Section::Description;
-    const TextBox &box = description ? Text2 : Text3;
+    const TextBoxModel &box = description ? Text2 : Text3;
     const TextEdit &edit = box.lastEdit();
     QString &converted = description ? s.descriptionText : s.otherText;
     QString &body = description ? s.descriptionBodyFragment : s.otherBodyFragment;

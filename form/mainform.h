@@ -2,7 +2,7 @@
 
 #include "composer/editorstate.h"
 #include "composer/fragments.h"
-#include "controls.h"
+#include "controlmodels.h"
 
 class UserInterface;
 
@@ -44,17 +44,17 @@ public:
 
     EditorState state;
 
-    TextBox Text1{"Text1"}, Text2{"Text2"}, Text3{"Text3"}, Text4{"Text4"};
+    TextBoxModel Text1{"Text1"}, Text2{"Text2"}, Text3{"Text3"}, Text4{"Text4"};
     // The nine payment methods, in listing order.
-    CheckBox Check20{"Check20"}, Check5{"Check5"}, Check2{"Check2"}, Check3{"Check3"},
+    CheckBoxModel Check20{"Check20"}, Check5{"Check5"}, Check2{"Check2"}, Check3{"Check3"},
         Check7{"Check7"}, Check6{"Check6"}, Check9{"Check9"}, Check4{"Check4"}, Check8{"Check8"};
-    CheckBox Check12{"Check12"}, Check13{"Check13"};  // omit payment, omit other notes
-    CheckBox Check1{"Check1"}, Check11{"Check11"};    // standard frame, custom frame
-    ComboBox Combo4;                                  // title size
-    ComboBox Combo1, Combo5, Combo2, Combo3, Combo6, Combo7;  // colours
-    Picture Image1{"Image1"}, Image2{"Image2"};
+    CheckBoxModel Check12{"Check12"}, Check13{"Check13"};  // omit payment, omit other notes
+    CheckBoxModel Check1{"Check1"}, Check11{"Check11"};    // standard frame, custom frame
+    ComboBoxModel Combo4;                                  // title size
+    ComboBoxModel Combo1, Combo5, Combo2, Combo3, Combo6, Combo7;  // colours
+    PictureModel Image1{"Image1"}, Image2{"Image2"};
     // Section captions on the yellow blocks; start-up sets their texts and sizes.
-    TextBox Label5_0{"Label5(0)"}, Label5_2{"Label5(2)"}, Label5_3{"Label5(3)"},
+    TextBoxModel Label5_0{"Label5(0)"}, Label5_2{"Label5(2)"}, Label5_3{"Label5(3)"},
         Label5_4{"Label5(4)"};
 
     static const QString programTitle;  // "ルミタ", the title of plain messages

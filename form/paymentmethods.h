@@ -7,7 +7,7 @@
 // The nine payment methods in the order their lines stand in the listing (and
 // in a memo file). A line's wording is not always its box's caption.
 struct PaymentMethod {
-    CheckBox MainForm::*box;
+    CheckBoxModel MainForm::*box;
     QString EditorState::*line;
     const char16_t *lineText;
 };

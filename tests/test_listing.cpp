@@ -64,12 +64,12 @@ static const QString customStart = opening + customHead("■商品名■") + cus
 // pictures show it.
 static QString frameWindow(const MainForm &f)
 {
-    auto rgb = [](const Control &c) { const Rgb v = c.background().value_or(Rgb{}); return QString("%1,%2,%3").arg(v.red).arg(v.green).arg(v.blue); };
+    auto rgb = [](const ControlModel &c) { const Rgb v = c.background().value_or(Rgb{}); return QString("%1,%2,%3").arg(v.red).arg(v.green).arg(v.blue); };
     QString lists;
-    for (const ComboBox *list : {&f.Combo1, &f.Combo5, &f.Combo2, &f.Combo3, &f.Combo6, &f.Combo7})
+    for (const ComboBoxModel *list : {&f.Combo1, &f.Combo5, &f.Combo2, &f.Combo3, &f.Combo6, &f.Combo7})
         lists += QString::number(list->isEnabled());
     return QString("@%1%2 %3 %4 %5 %6 %7").arg(f.Check1.value()).arg(f.Check11.value()).arg(rgb(f.Check1), rgb(f.Check11), lists,
-                                                                                         f.Image1.path(), f.Image2.path());
+                                                                                         f.Image1.file(), f.Image2.file());
 }
 static const QString standardWindow = "@10 192,255,255 224,224,224 110000 /opt/rumita/hime.jpg /opt/rumita/kime2.jpg";
 static const QString customWindow = "@01 224,224,224 255,192,192 001111 /opt/rumita/hime2.jpg /opt/rumita/kime.jpg";
@@ -195,7 +195,7 @@ void ListingTest::listItems()
     QFETCH(QString, where);
     FormFixture f;
     f.act(before);
-    QCOMPARE(f.form.findChild<ComboBox *>(list)->items(), items.split(','));
+    QCOMPARE(f.form.findChild<ComboBoxModel *>(list)->items(), items.split(','));
     for (int i = codes.count(','); i >= 0; --i) {
         f.act({QString("%1:%2").arg(list).arg(i)});
         QVERIFY2(f.s.syuturyoku.contains(where.arg(codes.section(',', i, i))), qPrintable(QString::number(i)));

@@ -392,13 +392,13 @@ private slots:
         MainForm &form = window->form();
         auto *typed = widget<QPlainTextEdit>(box);
         auto *source = widget<QPlainTextEdit>("Text4");
-        form.findChild<TextBox *>(box)->setText(text);
+        form.findChild<TextBoxModel *>(box)->setText(text);
         typed->setFocus();
         const quint32 seed = QRandomGenerator::global()->generate();
         QRandomGenerator random(seed);
         const auto rebuilt = [&] {
             FormFixture fresh;
-            TextBox *same = fresh.form.findChild<TextBox *>(box);
+            TextBoxModel *same = fresh.form.findChild<TextBoxModel *>(box);
             same->setText("-");  // so that even an empty text runs the handler
             same->setText(typed->toPlainText().replace('\n', "\r\n"));
             return fresh.s.syuturyoku;

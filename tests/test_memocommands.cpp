@@ -133,7 +133,7 @@ void MemoCommandsTest::openRestoresWhatWasSaved()
     // the focus still goes to the title.
     original.ui.fileNames = {dir.filePath("blank.qip"), dir.filePath("blank.qip")};
     original.act({"New", "Save"});
-    QSignalSpy focus(&original.form.Text1, &Control::focusRequested);
+    QSignalSpy focus(&original.form.Text1, &ControlModel::focusRequested);
     original.act({"Open", "Open"});
     QCOMPARE(original.ui.asked, QStringList{newQuestion});
     QCOMPARE(focus.count(), 1);

@@ -1,10 +1,10 @@
-#include "controls.h"
+#include "controlmodels.h"
 
 #include <algorithm>
 
-Control::Control(const QString &name, QObject *parent) : QObject(parent) { setObjectName(name); }
+ControlModel::ControlModel(const QString &name, QObject *parent) : QObject(parent) { setObjectName(name); }
 
-void Control::setEnabled(bool enabled)
+void ControlModel::setEnabled(bool enabled)
 {
     if (m_enabled == enabled)
         return;
@@ -12,7 +12,7 @@ void Control::setEnabled(bool enabled)
     emit changed();
 }
 
-void Control::setBackground(Rgb colour)
+void ControlModel::setBackground(Rgb colour)
 {
     if (m_background == colour)
         return;
@@ -20,7 +20,7 @@ void Control::setBackground(Rgb colour)
     emit changed();
 }
 
-void Control::setPointSize(int points)
+void ControlModel::setPointSize(int points)
 {
     if (m_pointSize == points)
         return;
@@ -28,15 +28,15 @@ void Control::setPointSize(int points)
     emit changed();
 }
 
-void Control::setFocus() { emit focusRequested(); }
+void ControlModel::setFocus() { emit focusRequested(); }
 
-void Control::runHandler()
+void ControlModel::runHandler()
 {
     if (m_handler)
         m_handler();
 }
 
-void TextBox::setText(const QString &text)
+void TextBoxModel::setText(const QString &text)
 {
     if (m_text == text)
         return;
@@ -45,7 +45,7 @@ void TextBox::setText(const QString &text)
     changeText();
 }
 
-void TextBox::replace(qsizetype position, qsizetype removed, const QString &text)
+void TextBoxModel::replace(qsizetype position, qsizetype removed, const QString &text)
 {
     if (QStringView(m_text).sliced(position, removed) == text)
         return;
@@ -54,14 +54,14 @@ void TextBox::replace(qsizetype position, qsizetype removed, const QString &text
     changeText();
 }
 
-void TextBox::changeText()
+void TextBoxModel::changeText()
 {
     emit changed();
     emit textChanged();
     runHandler();
 }
 
-void TextBox::setCursorPosition(int position)
+void TextBoxModel::setCursorPosition(int position)
 {
     if (m_cursor == position)
         return;
@@ -69,7 +69,7 @@ void TextBox::setCursorPosition(int position)
     emit changed();
 }
 
-void CheckBox::setValue(qint16 value)
+void CheckBoxModel::setValue(qint16 value)
 {
     if (m_value == value)
         return;
@@ -78,12 +78,12 @@ void CheckBox::setValue(qint16 value)
     runHandler();
 }
 
-ComboBox::ComboBox(const QString &name, const QStringList &items, QObject *parent)
-    : Control(name, parent), m_items(items)
+ComboBoxModel::ComboBoxModel(const QString &name, const QStringList &items, QObject *parent)
+    : ControlModel(name, parent), m_items(items)
 {
 }
 
-void ComboBox::select(int index)
+void ComboBoxModel::select(int index)
 {
     if (m_index == index)
         return;
@@ -91,13 +91,13 @@ void ComboBox::select(int index)
     runHandler();
 }
 
-void ComboBox::pick(int index)
+void ComboBoxModel::pick(int index)
 {
     assign(index);
     runHandler();
 }
 
-void ComboBox::assign(int index)
+void ComboBoxModel::assign(int index)
 {
     if (m_index == index)
         return;
@@ -105,9 +105,9 @@ void ComboBox::assign(int index)
     emit changed();
 }
 
-void Picture::load(const QString &path)
+void PictureModel::setFile(const QString &file)
 {
-    m_path = path;
+    m_file = file;
     emit changed();
 }
 

@@ -21,10 +21,10 @@ struct Rgb {
 inline constexpr Rgb buttonFace{-1, -1, -1};
 inline constexpr Rgb white{255, 255, 255};
 
-class Control : public QObject {
+class ControlModel : public QObject {
     Q_OBJECT
 public:
-    explicit Control(const QString &name, QObject *parent = nullptr);
+    explicit ControlModel(const QString &name, QObject *parent = nullptr);
 
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
@@ -66,10 +66,10 @@ struct TextEdit {
 // when the text grows; remove and insert move only what follows the range.
 void spliceText(QString &text, qsizetype position, qsizetype removed, QStringView added);
 
-class TextBox : public Control {
+class TextBoxModel : public ControlModel {
     Q_OBJECT
 public:
-    using Control::Control;
+    using ControlModel::ControlModel;
     const QString &text() const { return m_text; }
     void setText(const QString &text);
     // Replaces `removed` characters at `position` with `text`, as a
@@ -93,10 +93,10 @@ private:
 
 // A check box: 0 unticked, 1 ticked, 2 the grey third state (only from a memo
 // file). Only 1 counts as ticked.
-class CheckBox : public Control {
+class CheckBoxModel : public ControlModel {
     Q_OBJECT
 public:
-    using Control::Control;
+    using ControlModel::ControlModel;
     qint16 value() const { return m_value; }
     void setValue(qint16 value);
     // What a user's click does: a ticked box is unticked, any other is ticked.
@@ -108,10 +108,10 @@ private:
 
 // An editable drop-down list whose index is -1 until an item is picked; it
 // then still shows its first item.
-class ComboBox : public Control {
+class ComboBoxModel : public ControlModel {
     Q_OBJECT
 public:
-    ComboBox(const QString &name, const QStringList &items, QObject *parent = nullptr);
+    ComboBoxModel(const QString &name, const QStringList &items, QObject *parent = nullptr);
     const QStringList &items() const { return m_items; }
     int index() const { return m_index; }
     // A selection made by code: runs the handler only when the index changes.
@@ -128,13 +128,13 @@ private:
 
 // A picture: the window loads the file and keeps the previous picture when the
 // file is missing or unreadable.
-class Picture : public Control {
+class PictureModel : public ControlModel {
     Q_OBJECT
 public:
-    using Control::Control;
-    const QString &path() const { return m_path; }
-    void load(const QString &path);
+    using ControlModel::ControlModel;
+    const QString &file() const { return m_file; }
+    void setFile(const QString &file);
 
 private:
-    QString m_path;
+    QString m_file;
 };
