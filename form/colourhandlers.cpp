@@ -33,20 +33,21 @@ void MainForm::onTextColourPicked()
     refreshListing();
 }
 
-void MainForm::onCustomColourPicked(int list)
+void MainForm::onCustomColourPicked(CustomColour which)
 {
     struct CustomList {
         ComboBoxModel MainForm::*box;
         const ChoiceTable &table;
         QString EditorState::*value;
     };
+    // In the order of CustomColour.
     static const CustomList lists[] = {
         {&MainForm::Combo2, colourTables::headCell, &EditorState::headCellColour},
         {&MainForm::Combo3, colourTables::bodyCell, &EditorState::bodyCellColour},
         {&MainForm::Combo6, colourTables::headText, &EditorState::headTextColour},
         {&MainForm::Combo7, colourTables::bodyText, &EditorState::bodyTextColour},
     };
-    const CustomList &l = lists[list];
+    const CustomList &l = lists[int(which)];
     Text1.setFocus();
     state.editedFlag = 1;
     if (auto code = l.table.valueAt((this->*l.box).index()))

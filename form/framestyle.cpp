@@ -8,7 +8,7 @@ static constexpr Rgb lightGrey{224, 224, 224};
 static constexpr Rgb lightCyan{192, 255, 255};
 static constexpr Rgb lightPink{255, 192, 192};
 
-void MainForm::onCheck1Clicked()
+void MainForm::onStandardFrameToggled()
 {
     EditorState &s = state;
     s.editedFlag = 1;
@@ -33,7 +33,7 @@ void MainForm::onCheck1Clicked()
     Text1.setFocus();
 }
 
-void MainForm::onCheck11Clicked()
+void MainForm::onCustomFrameToggled()
 {
     EditorState &s = state;
     s.editedFlag = 1;

@@ -48,22 +48,22 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
     Label5_3.setText("セツメイ");
     Label5_4.setText("ソノタ");
 
-    Text1.setHandler([this] { onTextChanged(fragments::Section::Title); });
-    Text2.setHandler([this] { onTextChanged(fragments::Section::Description); });
-    Text3.setHandler([this] { onTextChanged(fragments::Section::Other); });
+    Text1.setHandler([this] { onInputTextChanged(fragments::Section::Title); });
+    Text2.setHandler([this] { onInputTextChanged(fragments::Section::Description); });
+    Text3.setHandler([this] { onInputTextChanged(fragments::Section::Other); });
     for (int method = 0; method < paymentMethodCount; ++method)
-        (this->*paymentMethods[method].box).setHandler([this, method] { onPaymentClicked(method); });
-    Check12.setHandler([this] { onCheck12Clicked(); });
-    Check13.setHandler([this] { onCheck13Clicked(); });
-    Combo4.setHandler([this] { onCombo4Picked(); });
-    Check1.setHandler([this] { onCheck1Clicked(); });
-    Check11.setHandler([this] { onCheck11Clicked(); });
+        (this->*paymentMethods[method].box).setHandler([this, method] { onPaymentMethodToggled(method); });
+    Check12.setHandler([this] { onOmitPaymentToggled(); });
+    Check13.setHandler([this] { onOmitOtherToggled(); });
+    Combo4.setHandler([this] { onTitleSizePicked(); });
+    Check1.setHandler([this] { onStandardFrameToggled(); });
+    Check11.setHandler([this] { onCustomFrameToggled(); });
     Combo1.setHandler([this] { onFrameColourPicked(); });
     Combo5.setHandler([this] { onTextColourPicked(); });
-    Combo2.setHandler([this] { onCustomColourPicked(0); });
-    Combo3.setHandler([this] { onCustomColourPicked(1); });
-    Combo6.setHandler([this] { onCustomColourPicked(2); });
-    Combo7.setHandler([this] { onCustomColourPicked(3); });
+    Combo2.setHandler([this] { onCustomColourPicked(CustomColour::HeadCell); });
+    Combo3.setHandler([this] { onCustomColourPicked(CustomColour::BodyCell); });
+    Combo6.setHandler([this] { onCustomColourPicked(CustomColour::HeadText); });
+    Combo7.setHandler([this] { onCustomColourPicked(CustomColour::BodyText); });
 }
 
 void MainForm::startUp()
@@ -155,7 +155,7 @@ static bool holdsAt(QStringView text, qsizetype at, QStringView part)
     return at >= 0 && at <= text.size() - part.size() && text.sliced(at, part.size()) == part;
 }
 
-void MainForm::onTextChanged(fragments::Section section)
+void MainForm::onInputTextChanged(fragments::Section section)
 {
     EditorState &s = state;
     s.editedFlag = 1;

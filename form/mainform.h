@@ -60,17 +60,18 @@ public:
     static const QString programTitle;  // "ルミタ", the title of plain messages
 
 private:
-    void onTextChanged(fragments::Section section);
+    void onInputTextChanged(fragments::Section section);
     bool spliceStandardSection(fragments::Section section);
-    void onPaymentClicked(int method);
-    void onCheck12Clicked();
-    void onCheck13Clicked();
-    void onCombo4Picked();
-    void onCheck1Clicked();
-    void onCheck11Clicked();
+    void onPaymentMethodToggled(int method);
+    void onOmitPaymentToggled();
+    void onOmitOtherToggled();
+    void onTitleSizePicked();
+    void onStandardFrameToggled();
+    void onCustomFrameToggled();
     void onFrameColourPicked();
     void onTextColourPicked();
-    void onCustomColourPicked(int list);
+    enum class CustomColour { HeadCell, BodyCell, HeadText, BodyText };
+    void onCustomColourPicked(CustomColour which);
 
     // The memo file's bytes for the input as the window holds it.
     QByteArray inputAsSaved() const;

@@ -11,7 +11,7 @@ void MainForm::rebuildPaymentText()
     state.paymentText = text + state.paymentFootnote;
 }
 
-void MainForm::onPaymentClicked(int index)
+void MainForm::onPaymentMethodToggled(int index)
 {
     const PaymentMethod &method = paymentMethods[index];
     state.editedFlag = 1;
@@ -26,7 +26,7 @@ void MainForm::onPaymentClicked(int index)
     refreshListing();
 }
 
-void MainForm::onCheck12Clicked()
+void MainForm::onOmitPaymentToggled()
 {
     state.editedFlag = 1;
     const bool omit = Check12.value() == 1;
@@ -37,7 +37,7 @@ void MainForm::onCheck12Clicked()
     refreshListing();
 }
 
-void MainForm::onCheck13Clicked()
+void MainForm::onOmitOtherToggled()
 {
     state.editedFlag = 1;
     const bool omit = Check13.value() == 1;
@@ -47,7 +47,7 @@ void MainForm::onCheck13Clicked()
     refreshListing();
 }
 
-void MainForm::onCombo4Picked()
+void MainForm::onTitleSizePicked()
 {
     Text1.setFocus();
     state.editedFlag = 1;
