@@ -42,4 +42,4 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_text->setTextFormat(Qt::PlainText);
 }
 
-void HelpWindow::setText(const QString &text) { m_text->setText(viewBinding::toWidgetText(text)); }
+void HelpWindow::setText(const QString &text) { m_text->setText(viewbinding::toWidgetText(text)); }

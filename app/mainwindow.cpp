@@ -42,7 +42,7 @@ static Widget *bound(Model &model, Widget *widget, const QRect &rect)
 {
     widget->setObjectName(model.objectName());
     widget->setGeometry(rect);
-    viewBinding::bind(model, widget);
+    viewbinding::bind(model, widget);
     return widget;
 }
 
@@ -140,7 +140,7 @@ void MainWindow::buildInputPanel(QWidget *client)
     }
 
     auto *title = new QLineEdit(panel);
-    title->setMaxLength(30);  // typed characters; see viewBinding::bind
+    title->setMaxLength(30);  // typed characters; see viewbinding::bind
     bound(f.Text1, title, twips(1320, 240, 4455, 375));
 
     struct Box {

@@ -10,7 +10,7 @@
 #include <limits>
 
 PreviewClient::PreviewClient(const QString &programFolder, QWidget *mainWindow)
-    : m_program(QDir(programFolder).filePath(previewProtocol::programName)), m_mainWindow(mainWindow)
+    : m_program(QDir(programFolder).filePath(previewprotocol::programName)), m_mainWindow(mainWindow)
 {
 }
 
@@ -38,7 +38,7 @@ void PreviewClient::show(const QString &path)
         m_closedByUser = m_refusedAsRoot = false;
         m_process->start(m_program, {});
     }
-    m_process->write(previewProtocol::encode(
+    m_process->write(previewprotocol::encode(
         {false, m_mainWindow->frameGeometry(), m_mainWindow->size(), path, std::get<QByteArray>(bytes)}));
 }
 
@@ -82,7 +82,7 @@ void PreviewClient::ended()
 void PreviewClient::requestPageText()
 {
     if (m_process)
-        m_process->write(previewProtocol::textRequest);
+        m_process->write(previewprotocol::textRequest);
 }
 
 void PreviewClient::close()

@@ -17,7 +17,7 @@
 #include <memory>
 #include <utility>
 
-namespace viewBinding {
+namespace viewbinding {
 
 QString toModelText(QString widgetText) { return widgetText.replace('\n', QStringLiteral("\r\n")); }
 
@@ -285,4 +285,4 @@ void bind(PictureModel &model, QLabel *widget)
     });
 }
 
-}  // namespace viewBinding
+}  // namespace viewbinding

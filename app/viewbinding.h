@@ -13,7 +13,7 @@ class SourceView;
 // Each bind() makes a widget mirror its control model and hands the user's
 // actions to the model. A model change updates the widget with its signals
 // blocked, so nothing echoes back.
-namespace viewBinding {
+namespace viewbinding {
 
 void bind(TextBoxModel &model, QLineEdit *widget);
 void bind(TextBoxModel &model, QPlainTextEdit *widget);
@@ -27,4 +27,4 @@ void bind(PictureModel &model, QLabel *widget);
 QString toModelText(QString widgetText);
 QString toWidgetText(QString modelText);
 
-}  // namespace viewBinding
+}  // namespace viewbinding

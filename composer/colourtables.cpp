@@ -1,6 +1,6 @@
 #include "colourtables.h"
 
-namespace colourTables {
+namespace colourtables {
 
 const ChoiceTable frame{
     {"青　色", "茶　色", "灰　色　", "ピンク", "黒　色", "緑　色"},
@@ -22,4 +22,4 @@ const ChoiceTable headText{{"白　色", "黒　色", "青　色"}, {"#ffffff ",
 const ChoiceTable bodyText{{"黒　色", "灰　色", "白　色", "青　色"},
                            {"#000000 ", "#808080 ", "#ffffff ", "#0000ff "}};
 
-}  // namespace colourTables
+}  // namespace colourtables

@@ -6,7 +6,7 @@ void MainForm::onFrameColourPicked()
 {
     Text1.setFocus();
     state.editedFlag = 1;
-    if (auto code = colourTables::frame.valueAt(Combo1.index())) {
+    if (auto code = colourtables::frame.valueAt(Combo1.index())) {
         EditorState &s = state;
         s.frameColour = *code;
         // The heading rows in this list's own spelling: the title's white
@@ -24,7 +24,7 @@ void MainForm::onTextColourPicked()
     Text1.setFocus();
     state.editedFlag = 1;
     EditorState &s = state;
-    if (auto code = colourTables::text.valueAt(Combo5.index()))
+    if (auto code = colourtables::text.valueAt(Combo5.index()))
         s.textColour = *code;
     s.titleBodyFragment = fragments::standardTitleBody(s);
     s.paymentFragment = fragments::standardPayment(s);
@@ -42,10 +42,10 @@ void MainForm::onCustomColourPicked(CustomColour which)
     };
     // In the order of CustomColour.
     static const CustomList lists[] = {
-        {&MainForm::Combo2, colourTables::headCell, &EditorState::headCellColour},
-        {&MainForm::Combo3, colourTables::bodyCell, &EditorState::bodyCellColour},
-        {&MainForm::Combo6, colourTables::headText, &EditorState::headTextColour},
-        {&MainForm::Combo7, colourTables::bodyText, &EditorState::bodyTextColour},
+        {&MainForm::Combo2, colourtables::headCell, &EditorState::headCellColour},
+        {&MainForm::Combo3, colourtables::bodyCell, &EditorState::bodyCellColour},
+        {&MainForm::Combo6, colourtables::headText, &EditorState::headTextColour},
+        {&MainForm::Combo7, colourtables::bodyText, &EditorState::bodyTextColour},
     };
     const CustomList &l = lists[int(which)];
     Text1.setFocus();

@@ -52,8 +52,8 @@ void MainForm::newMemo()
     Check1.setValue(1);
     // The first colours of the lists, also when a list already showed its
     // first item and so ran no handler.
-    s.frameColour = colourTables::frame.values.first();
-    s.textColour = colourTables::text.values.first();
+    s.frameColour = colourtables::frame.values.first();
+    s.textColour = colourtables::text.values.first();
     fragments::buildStandardSet(s);
     s.syuturyoku = fragments::joinAll(s);
     m_listingJoined = false;

@@ -17,7 +17,7 @@ void MainForm::keepUnsavedInput()
     const QByteArray bytes = inputAsSaved();
     if (bytes == m_savedInput)
         return;
-    const QString folder = userFolders::state();
+    const QString folder = userfolders::state();
     if (folder.isEmpty())
         return;
     // Named by the time, which also orders them; a second one in the same
@@ -35,7 +35,7 @@ void MainForm::keepUnsavedInput()
 void MainForm::offerKeptInput()
 {
     QStringList waiting;
-    for (const QFileInfo &file : QDir(userFolders::state(false)).entryInfoList({"*.qip"}, QDir::Files, QDir::Name))
+    for (const QFileInfo &file : QDir(userfolders::state(false)).entryInfoList({"*.qip"}, QDir::Files, QDir::Name))
         if (file.permission(QFile::WriteOwner))
             waiting << file.filePath();
     if (waiting.isEmpty())

@@ -15,12 +15,12 @@ static constexpr Rgb panelGrey{224, 224, 224};
 MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *parent)
     : QObject(parent),
       Combo4("Combo4", titleSizes.items),
-      Combo1("Combo1", colourTables::frame.items),
-      Combo5("Combo5", colourTables::text.items),
-      Combo2("Combo2", colourTables::headCell.items),
-      Combo3("Combo3", colourTables::bodyCell.items),
-      Combo6("Combo6", colourTables::headText.items),
-      Combo7("Combo7", colourTables::bodyText.items),
+      Combo1("Combo1", colourtables::frame.items),
+      Combo5("Combo5", colourtables::text.items),
+      Combo2("Combo2", colourtables::headCell.items),
+      Combo3("Combo3", colourtables::bodyCell.items),
+      Combo6("Combo6", colourtables::headText.items),
+      Combo7("Combo7", colourtables::bodyText.items),
       m_ui(ui),
       m_programFolder(programFolder)
 {

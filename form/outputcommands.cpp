@@ -11,7 +11,7 @@ void MainForm::preview()
     Text1.setFocus();
     // Characters the code page lacks go in as character references, so that
     // the page shows what the clipboard carries.
-    const previewFile::Outcome written = previewFile::write(
+    const previewfile::Outcome written = previewfile::write(
         state.appFolder,
         cp932::encode(state.syuturyoku + "\r\n", cp932::Unwritable::CharacterReference));
     if (!written.error.isEmpty()) {

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace previewFile {
+namespace previewfile {
 
 static const QString fileName = QStringLiteral("prev.html");
 
@@ -32,7 +32,7 @@ Outcome write(const QString &programFolder, const QByteArray &bytes)
 {
     QString folder = programFolder;
     if (!isForPreviews(folder)) {
-        const QString cache = userFolders::cache();
+        const QString cache = userfolders::cache();
         if (!cache.isEmpty())
             folder = cache;
     }
@@ -45,4 +45,4 @@ Outcome write(const QString &programFolder, const QByteArray &bytes)
     return {path, diskfile::replace(path, bytes, diskfile::Durability::Cached)};
 }
 
-}  // namespace previewFile
+}  // namespace previewfile

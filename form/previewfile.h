@@ -4,7 +4,7 @@
 #include <QString>
 
 // prev.html, the file the preview window shows.
-namespace previewFile {
+namespace previewfile {
 
 struct Outcome {
     QString path;   // where prev.html was written, or was to be written
@@ -18,4 +18,4 @@ struct Outcome {
 // lead the bytes to the file it points at.
 Outcome write(const QString &programFolder, const QByteArray &bytes);
 
-}  // namespace previewFile
+}  // namespace previewfile

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace userFolders {
+namespace userfolders {
 
 static QString own(const char *variable, const QString &fallback, bool make = true)
 {
@@ -22,4 +22,4 @@ static QString own(const char *variable, const QString &fallback, bool make = tr
 QString cache() { return own("XDG_CACHE_HOME", ".cache"); }
 QString state(bool make) { return own("XDG_STATE_HOME", ".local/state", make); }
 
-}  // namespace userFolders
+}  // namespace userfolders

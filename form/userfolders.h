@@ -7,9 +7,9 @@
 // and ~/.local/state when the variable is unset, empty or not an absolute
 // path (the rules say to ignore a relative one). Made for the user alone
 // when missing and make is true; empty when there is none and none can be made.
-namespace userFolders {
+namespace userfolders {
 
 QString cache();                  // prev.html when the program's folder is not for it
 QString state(bool make = true);  // the input kept when the program was ended from outside
 
-}  // namespace userFolders
+}  // namespace userfolders

@@ -20,8 +20,8 @@ static const QString crLf = QStringLiteral("\r\n");
 
 // The colour lists in file order.
 static const std::array<const ChoiceTable *, MemoRecord::colourListCount> colourLists{
-    &colourTables::frame,    &colourTables::text,     &colourTables::headCell,
-    &colourTables::bodyCell, &colourTables::headText, &colourTables::bodyText};
+    &colourtables::frame,    &colourtables::text,     &colourtables::headCell,
+    &colourtables::bodyCell, &colourtables::headText, &colourtables::bodyText};
 
 template <typename Record>
 static auto &numberField(Record &record, int field)

@@ -8,7 +8,7 @@
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
 
-namespace previewScheme {
+namespace previewscheme {
 
 static const QByteArray schemeName = QByteArrayLiteral("rumita-preview");
 
@@ -90,4 +90,4 @@ bool names(const QUrl &url, const QString &path)
     return url.scheme() == QLatin1String(schemeName) && url.path(QUrl::FullyDecoded) == path;
 }
 
-}  // namespace previewScheme
+}  // namespace previewscheme

@@ -12,7 +12,7 @@ class QWebEngineProfile;
 // the listing's bytes untouched as Shift_JIS HTML: the bytes the main program
 // sent for this preview, not whatever the file holds by the time the engine
 // asks, since another instance may have rewritten it meanwhile.
-namespace previewScheme {
+namespace previewscheme {
 
 // The engine accepts new schemes only before the application object exists.
 void registerScheme();
@@ -31,4 +31,4 @@ QByteArray withFramesSandboxed(const QByteArray &page);
 // Whether the URL names the file, whatever its fragment.
 bool names(const QUrl &url, const QString &path);
 
-}  // namespace previewScheme
+}  // namespace previewscheme

@@ -46,7 +46,7 @@ void PreviewSession::readInput()
 // The window opens to the right of the main window where the screen has
 // room, so that the two do not cover each other; elsewhere the desktop
 // places it.
-static void placeBeside(QWidget *window, const previewProtocol::Request &request)
+static void placeBeside(QWidget *window, const previewprotocol::Request &request)
 {
     const QRect main = request.mainFrame;
     const QSize frame = window->size() + main.size() - request.mainClient;
@@ -58,7 +58,7 @@ static void placeBeside(QWidget *window, const previewProtocol::Request &request
         window->move(wanted.topLeft());
 }
 
-void PreviewSession::show(const previewProtocol::Request &request)
+void PreviewSession::show(const previewprotocol::Request &request)
 {
     if (!m_window) {
         m_window = std::make_unique<PreviewWindow>();

@@ -21,10 +21,10 @@ public:
 
 private:
     void readInput();
-    void show(const previewProtocol::Request &request);
+    void show(const previewprotocol::Request &request);
 
     QSocketNotifier m_input;
-    previewProtocol::RequestReader m_reader;
+    previewprotocol::RequestReader m_reader;
     std::unique_ptr<PreviewWindow> m_window;
     WId m_reportedWindow = 0;
 };

@@ -37,7 +37,7 @@ static QWebEngineProfile *listingProfile()
         profile->setDownloadPath(QDir::tempPath());
         QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile,
                          [](QWebEngineDownloadRequest *download) { download->cancel(); });
-        previewScheme::install(profile);
+        previewscheme::install(profile);
     }
     return profile;
 }
@@ -72,7 +72,7 @@ public:
         // Hidden while it loads, the page is laid out once, when shown,
         // instead of again for every piece of a long listing that arrives.
         setVisible(false);
-        load(previewScheme::serve(path, bytes));
+        load(previewscheme::serve(path, bytes));
     }
 
 protected:
@@ -102,7 +102,7 @@ private:
             return false;
         }
         if (isMainFrame) {
-            m_loading = std::exchange(m_loadRequested, false) && previewScheme::names(url, m_listingPath);
+            m_loading = std::exchange(m_loadRequested, false) && previewscheme::names(url, m_listingPath);
             return m_loading;
         }
         return m_loading && type != NavigationTypeRedirect && type != NavigationTypeReload;
@@ -143,7 +143,7 @@ void PreviewWindow::prepareApplication()
     // accessibility tree only when asked to.
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
             qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");
-    previewScheme::registerScheme();
+    previewscheme::registerScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Nothing goes to disk: the page's profile is off the record, and the
     // toolkit and the GL driver keep their compiled shaders in memory too.

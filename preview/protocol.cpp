@@ -3,7 +3,7 @@
 #include <QList>
 #include <QUrl>
 
-namespace previewProtocol {
+namespace previewprotocol {
 
 QByteArray encode(const Request &request)
 {
@@ -51,4 +51,4 @@ std::optional<Request> RequestReader::next()
     }
 }
 
-}  // namespace previewProtocol
+}  // namespace previewprotocol

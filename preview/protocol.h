@@ -24,7 +24,7 @@
 //   closed           the user closed the window; the program ends
 //   refused root     the browser engine cannot run as the administrator
 //                    without its sandbox switch; the program ends
-namespace previewProtocol {
+namespace previewprotocol {
 
 // The preview program's file name, beside the main program.
 inline constexpr char programName[] = "rumita-preview";
@@ -52,4 +52,4 @@ private:
     QByteArray m_input;
 };
 
-}  // namespace previewProtocol
+}  // namespace previewprotocol
