@@ -1,25 +1,18 @@
 #include "commandline.h"
-#include "look/appearance.h"
-#include "look/toolkittranslation.h"
 #include "mainwindow.h"
+#include "startup.h"
 #include "unsavedinput.h"
-#include "windowsystem.h"
-
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitCode)
         return *commandLine.exitCode;
-    chooseWindowSystem();
-    QApplication app(argc, argv);
-    applyAppearance(app);
-    translateToolkitIntoJapanese(app);
+    const auto app = startApplication(argc, argv);
     MainWindow window(QCoreApplication::applicationDirPath());
     window.show();
     if (!commandLine.memoPath.isEmpty())
         window.form().openMemoFile(commandLine.memoPath);
     guardUnsavedInput(window);
-    return app.exec();
+    return app->exec();
 }
