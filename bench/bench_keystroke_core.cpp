@@ -2,7 +2,7 @@
 // the rebuild of the description fragments and refreshListing, with no widget.
 // Set against a plain copy of as many bytes, the floor any rebuild pays.
 #include "benchtext.h"
-#include "tests/formfixture.h"
+#include "tests/support/formfixture.h"
 
 #include <QTest>
 

@@ -4,19 +4,19 @@
 // QPlainTextEdit in a window of its own, holding the same text, given the
 // same keys or filled with the same file's decoded text. The two are
 // measured in turn, in one run, so that the machine's load falls on both.
-#include "look/appearance.h"
 #include "app/mainwindow.h"
 #include "benchtext.h"
 #include "memo/cp932.h"
 #include "memo/diskfile.h"
 #include "memo/memofile.h"
+#include "tests/support/windowhelpers.h"
+#include "tests/support/windowtests.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,7 +83,6 @@ static double heldKeyBacklog(QPlainTextEdit *box)
 class KeystrokeWindowBench : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { applyAppearance(*qApp); }
     void keystroke_data();
     void keystroke();
     void open();
@@ -165,10 +164,8 @@ void KeystrokeWindowBench::open()
     int next = 0;
     QTimer answer;
     connect(&answer, &QTimer::timeout, [&] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(files[next]);
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+            answerDialog(dialog, files[next]);
     });
     answer.start(0);
     Times inWindow, inBare;
@@ -193,5 +190,5 @@ void KeystrokeWindowBench::open()
            Times(inBare.begin() + 1, inBare.end()));
 }
 
-QTEST_MAIN(KeystrokeWindowBench)
+int main(int argc, char *argv[]) { return runWindowTests<KeystrokeWindowBench>(argc, argv); }
 #include "bench_keystroke_window.moc"

@@ -2,15 +2,14 @@
 // preview program's window. The first preview starts the preview program and
 // its browser engine; a second one reuses the window and the engine. Needs a display. A process has one first preview, so
 // scripts/bench.sh runs this program several times.
-#include "look/appearance.h"
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
 #include "benchtext.h"
+#include "tests/support/windowhelpers.h"
+#include "tests/support/windowtests.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,9 +24,6 @@ private slots:
     void cleanupTestCase();
 
 private:
-    // Runs the Preview command and waits for the page; false if it never loaded.
-    bool previewAndWait(int timeoutMs = 60000);
-
     QTemporaryDir folder;
     double firstMs = -1;  // Qt Test may call a benchmark function again
     MainWindow *window = nullptr;
@@ -45,12 +41,9 @@ static qint64 residentKilobytes()
 
 void PreviewBench::initTestCase()
 {
-    applyAppearance(*qApp);
     // The program's folder receives prev.html: a fresh one, with the pictures.
     QVERIFY(folder.isValid());
-    for (const char *picture : {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"})
-        QFile::copy(QDir(RUMITA_PROGRAM_FOLDER).filePath(picture), folder.filePath(picture));
-    QFile::link(RUMITA_PREVIEW_PROGRAM, folder.filePath(QFileInfo(RUMITA_PREVIEW_PROGRAM).fileName()));
+    prepareProgramFolder(folder.path(), RUMITA_PROGRAM_FOLDER, {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"});
     window = new MainWindow(folder.path());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -61,20 +54,13 @@ void PreviewBench::initTestCase()
     form.Text3.setText("ノークレーム・ノーリターンでお願いします。\r\n発送は入金確認後二日以内です。");
 }
 
-bool PreviewBench::previewAndWait(int timeoutMs)
-{
-    QSignalSpy loaded(&window->desktop().preview(), &PreviewClient::loaded);
-    window->form().preview();
-    return loaded.wait(timeoutMs) && loaded.constLast().value(0).toBool();
-}
-
 void PreviewBench::firstPreview()
 {
     if (firstMs < 0) {
         const qint64 before = residentKilobytes();
         QElapsedTimer timer;
         timer.start();
-        QVERIFY(previewAndWait());
+        QVERIFY(previewAndWait(*window));
         firstMs = timer.nsecsElapsed() / 1e6;
         qInfo("first preview: %.1f ms; resident memory of the main program %.1f MB before, %.1f MB after",
               firstMs, before / 1024.0, residentKilobytes() / 1024.0);
@@ -85,7 +71,7 @@ void PreviewBench::firstPreview()
 void PreviewBench::secondPreview()
 {
     QBENCHMARK {
-        QVERIFY(previewAndWait());
+        QVERIFY(previewAndWait(*window));
     }
 }
 
@@ -102,7 +88,7 @@ void PreviewBench::largeListing()
     QFETCH(qsizetype, bytes);
     window->form().Text2.setText(descriptionOfBytes(bytes));
     QBENCHMARK_ONCE {
-        QVERIFY(previewAndWait(120000));
+        QVERIFY(previewAndWait(*window, 120000));
     }
 }
 
@@ -112,10 +98,5 @@ void PreviewBench::cleanupTestCase()
     delete window;
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    PreviewBench bench;
-    return QTest::qExec(&bench, argc, argv);
-}
+int main(int argc, char *argv[]) { return runWindowTests<PreviewBench>(argc, argv); }
 #include "bench_preview.moc"

@@ -1,6 +1,6 @@
 // The listing a seller gets after a sequence of actions, written out by hand
 // from the templates the auction pages expect.
-#include "formfixture.h"
+#include "tests/support/formfixture.h"
 
 class ListingTest : public QObject {
     Q_OBJECT

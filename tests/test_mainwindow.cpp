@@ -7,17 +7,16 @@
 // program failing in every way; the main program started as a seller starts
 // it, free of the browser engine; and a seller's whole road through the
 // windows with answered dialogs, down to the page the preview program shows.
-#include "look/appearance.h"
 #include "app/helpwindow.h"
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
 #include "app/typinglimit.h"
-#include "app/windowsystem.h"
-#include "look/toolkittranslation.h"
-#include "browserengine.h"
-#include "formfixture.h"
 #include "memo/cp932.h"
-#include "x11window.h"
+#include "tests/support/browserengine.h"
+#include "tests/support/formfixture.h"
+#include "tests/support/windowhelpers.h"
+#include "tests/support/windowtests.h"
+#include "tests/support/x11window.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -557,17 +556,8 @@ void MainWindowTest::answer(QStringList answers)
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || answers.isEmpty())
             return;
-        const QString next = answers.takeFirst();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            answered << QString("%1|%2|%3").arg(box->windowTitle(), box->text()).arg(box->icon());
-            box->button(next == "Yes" ? QMessageBox::Yes : next == "No" ? QMessageBox::No : QMessageBox::Ok)->click();
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-            answered << dialog->directory().path() + '|' + dialog->windowTitle() + '|' + dialog->nameFilters().join(';') +
-                            '|' + name->text();
-            name->setText(next);
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
+        if (const auto shown = answerDialog(modal, answers.takeFirst()))
+            answered << *shown;
         if (answers.isEmpty())
             timer->stop(), timer->deleteLater();
     });
@@ -578,9 +568,7 @@ void MainWindowTest::init()
 {
     answered.clear();
     // kime.jpg and kime2.jpg are left out: Image2 keeps the design picture.
-    for (const char *picture : {"hime.jpg", "hime2.jpg"})
-        QFile::copy(qEnvironmentVariable("RUMITA_PICTURES") + '/' + picture, folder.filePath(picture));
-    QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram());
+    prepareProgramFolder(folder.path(), qEnvironmentVariable("RUMITA_PICTURES"), {"hime.jpg", "hime2.jpg"});
     window = new MainWindow(folder.path());
     window->show();
     window->activateWindow();
@@ -719,11 +707,7 @@ void MainWindowTest::startsWithoutBrowserEngine()
         QFile maps(QString("/proc/%1/maps").arg(pid));
         return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngine");
     };
-    const auto xdotool = [](const QStringList &arguments) {
-        QProcess run;
-        run.start("xdotool", arguments);
-        return run.waitForFinished(30000) ? run.readAllStandardOutput().trimmed() : QByteArray();
-    };
+    using x11window::xdotool;
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *folder : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
@@ -871,15 +855,5 @@ void MainWindowTest::sellersRoad()
         QVERIFY(!x11window::position(windows.constLast().value(0).value<quint64>()));
 }
 
-int main(int argc, char *argv[])
-{
-    chooseWindowSystem();  // as the program starts
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QApplication app(argc, argv);
-    applyAppearance(app);
-    translateToolkitIntoJapanese(app);
-    QApplication::setCursorFlashTime(0);  // a steady caret, for comparing pictures
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char *argv[]) { return runWindowTests<MainWindowTest>(argc, argv); }
 #include "test_mainwindow.moc"

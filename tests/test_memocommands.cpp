@@ -1,6 +1,6 @@
 // New, Open, Save and Preview over a scripted desktop: the questions asked,
 // the bytes written and what an Open brings back, and where prev.html goes.
-#include "formfixture.h"
+#include "tests/support/formfixture.h"
 #include "memo/cp932.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // once, every frame of it loads once and leaves the engine idle, links leave
 // for the desktop's browser, the menu speaks Japanese, and a screen reader
 // finds the window and reads the page.
-#include "browserengine.h"
+#include "tests/support/browserengine.h"
 #include "look/appearance.h"
 #include "preview/previewwindow.h"
 

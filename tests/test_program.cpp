@@ -2,13 +2,15 @@
 // home of its own on the virtual display, driven by real keys (xdotool): the
 // input it keeps when a signal ends it, offered at the next start, and the
 // files a session of every command leaves behind.
-#include "browserengine.h"
-#include "formfixture.h"
+#include "tests/support/browserengine.h"
+#include "tests/support/formfixture.h"
+#include "tests/support/windowtests.h"
+#include "tests/support/x11window.h"
 
 #include <QtTest>
 #include <csignal>
 
-static QString xdotool(const QStringList &arguments) { QProcess run; return run.start("xdotool", arguments), run.waitForFinished(30000), QString(run.readAllStandardOutput()); }
+static QString xdotool(const QStringList &arguments) { return QString(x11window::xdotool(arguments)); }
 
 // One run of the program, its XDG folders left to their defaults under home.
 struct Program {
@@ -104,5 +106,5 @@ void ProgramTest::keptAtSignal()
     QVERIFY2(files == QStringList({".local/state/rumita/" + kept[0], "memo.qip"}), qPrintable(files.join(", ")));
 }
 
-QTEST_MAIN(ProgramTest)
+int main(int argc, char *argv[]) { return runWindowTests<ProgramTest>(argc, argv); }
 #include "test_program.moc"

@@ -2,15 +2,14 @@
 // in the custom frame, and the preview window, with a small sample listing.
 // Run by scripts/screenshots.sh under a virtual display:
 //   rumita_screenshots OUTPUT_FOLDER PICTURES_FOLDER
-#include "look/appearance.h"
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
+#include "app/startup.h"
+#include "tests/support/windowhelpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QScreen>
@@ -30,8 +29,7 @@ static bool save(QWidget *widget, const QDir &folder, const QString &name)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    applyAppearance(app);
+    const auto app = startApplication(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER PICTURES_FOLDER\n", argv[0]);
         return 2;
@@ -42,9 +40,7 @@ int main(int argc, char *argv[])
     // The program's folder holds the sample pictures and the preview
     // program, and receives prev.html.
     QTemporaryDir folder;
-    for (const char *picture : {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"})
-        QFile::copy(pictures.filePath(picture), folder.filePath(picture));
-    QFile::link(RUMITA_PREVIEW_PROGRAM, folder.filePath(QFileInfo(RUMITA_PREVIEW_PROGRAM).fileName()));
+    prepareProgramFolder(folder.path(), pictures.path(), {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"});
 
     MainWindow window(folder.path());
     window.show();
@@ -72,16 +68,14 @@ int main(int argc, char *argv[])
 
     // The preview window belongs to the preview program: its picture comes
     // from the display.
-    PreviewClient &preview = window.desktop().preview();
-    QSignalSpy shown(&preview, &PreviewClient::windowShown), loaded(&preview, &PreviewClient::loaded);
-    window.findChild<QPushButton *>("Command3")->click();
-    if (!loaded.wait(60000) || !loaded.constLast().value(0).toBool() || shown.isEmpty()) {
+    quint64 previewWindow = 0;
+    if (!previewAndWait(window, 60000, &previewWindow) || !previewWindow) {
         std::fprintf(stderr, "the preview did not load\n");
         return 1;
     }
     // Loaded is not yet painted: give the engine's compositor its frames.
     QTest::qWait(1500);
-    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(shown[0][0].value<quint64>());
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(previewWindow);
     const QString path = output.filePath("screenshot-preview.png");
     const bool saved = picture.save(path);
     std::printf("%s\n", qPrintable(path));

@@ -1,5 +1,7 @@
 #include "x11window.h"
 
+#include <QProcess>
+
 #include <X11/Xlib.h>
 
 namespace x11window {
@@ -36,6 +38,13 @@ void closeAsUser(quint64 window)
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display(), window, False, NoEventMask, &event);
     XFlush(display());
+}
+
+QByteArray xdotool(const QStringList &arguments)
+{
+    QProcess run;
+    run.start("xdotool", arguments);
+    return run.waitForFinished(30000) ? run.readAllStandardOutput().trimmed() : QByteArray();
 }
 
 }  // namespace x11window

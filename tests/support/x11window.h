@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPoint>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -13,5 +15,9 @@ std::optional<QPoint> position(quint64 window);
 
 // Asks the window to close, as the close button of its frame does.
 void closeAsUser(quint64 window);
+
+// Runs xdotool, which finds, focuses and types into windows as the desktop
+// does; what it printed, trimmed, or nothing when it did not end in time.
+QByteArray xdotool(const QStringList &arguments);
 
 }  // namespace x11window
