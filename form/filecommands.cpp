@@ -118,13 +118,17 @@ static qsizetype lineCount(const QByteArray &bytes)
     return lines;
 }
 
-// Why Open would refuse a file of these bytes for its lines; empty when it
-// would not.
-static QString beyondLineLimit(const QByteArray &bytes)
+// Whether Open would take a file of these bytes for its size and its lines;
+// error receives why not.
+static bool withinOpenLimits(const QByteArray &bytes, QString *error)
 {
-    if (lineCount(bytes) <= mostMemoLines)
-        return {};
-    return QStringLiteral("行が多すぎます。開けるのは %1 行までです。").arg(mostMemoLines);
+    if (bytes.size() > largestMemoFile)
+        *error = diskfile::tooLarge(largestMemoFile);
+    else if (lineCount(bytes) > mostMemoLines)
+        *error = QStringLiteral("行が多すぎます。開けるのは %1 行までです。").arg(mostMemoLines);
+    else
+        return true;
+    return false;
 }
 
 void MainForm::openMemo()
@@ -150,22 +154,17 @@ void MainForm::openMemoFile(const QString &path)
                   QStringLiteral("ファイル「%1」を読み込めませんでした。\r\n%2").arg(path, reason),
                   UserInterface::Icon::Warning);
     };
-    const auto bytes = diskfile::load(path, largestMemoFile);
-    if (const QString *reason = std::get_if<QString>(&bytes)) {
-        cannotRead(*reason);
-        return;
-    }
-    if (const QString reason = beyondLineLimit(std::get<QByteArray>(bytes)); !reason.isEmpty()) {
+    QString reason;
+    const std::optional<QByteArray> bytes = diskfile::load(path, largestMemoFile, &reason);
+    std::optional<MemoRecord> record;
+    if (bytes && withinOpenLimits(*bytes, &reason))
+        record = memofile::read(*bytes, &reason);
+    if (!record) {
         cannotRead(reason);
         return;
     }
-    const auto record = memofile::read(std::get<QByteArray>(bytes));
-    if (const auto *error = std::get_if<memofile::ReadError>(&record)) {
-        cannotRead(memofile::explain(*error));
-        return;
-    }
     s.memoFilePath = path;
-    applyMemo(*this, std::get<MemoRecord>(record));
+    applyMemo(*this, *record);
     rememberInputAsSaved();
 }
 
@@ -236,10 +235,8 @@ void MainForm::saveMemo()
     // A file Open would refuse keeps the work on disk, but the user should
     // know before choosing it that it cannot be read back here.
     const QByteArray bytes = cp932::encode(text);
-    QString beyondLimits = beyondLineLimit(bytes);
-    if (bytes.size() > largestMemoFile)
-        beyondLimits = diskfile::tooLarge(largestMemoFile);
-    if (!beyondLimits.isEmpty() &&
+    QString beyondLimits;
+    if (!withinOpenLimits(bytes, &beyondLimits) &&
         m_ui.ask(programTitle,
                  QStringLiteral("この内容で保存したファイルは、ルミタで読み込めません。\r\n%1\r\n"
                                 "それでも保存しますか？")
@@ -249,8 +246,8 @@ void MainForm::saveMemo()
     const QString path = m_ui.chooseFileToSave(fileFilter, initialName);
     if (path.isEmpty())
         return;
-    const QString failure = diskfile::save(path, bytes);
-    if (!failure.isEmpty()) {
+    QString failure;
+    if (!diskfile::save(path, bytes, &failure)) {
         m_ui.tell(programTitle,
                   QStringLiteral("ファイル「%1」を保存できませんでした。\r\n%2").arg(path, failure),
                   UserInterface::Icon::Warning);
