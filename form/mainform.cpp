@@ -10,8 +10,6 @@
 
 const QString MainForm::programTitle = QStringLiteral("ルミタ");
 
-static constexpr Rgb panelGrey{224, 224, 224};
-
 MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *parent)
     : QObject(parent),
       Combo4("Combo4", titleSizes.items),
@@ -38,8 +36,8 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
         box->setBackground(panelGrey);
     Check5.setValue(1);
     Check1.setValue(1);
-    Check1.setBackground({192, 255, 255});
-    Check11.setBackground({255, 192, 192});
+    Check1.setBackground(lightCyan);
+    Check11.setBackground(lightPink);
     for (TextBox *box : {&Text1, &Text2, &Text3})
         box->setBackground(white);
     Text4.setBackground({192, 192, 192});
