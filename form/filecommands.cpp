@@ -4,6 +4,7 @@
 #include "memo/diskfile.h"
 #include "memo/memofile.h"
 #include "mainform.h"
+#include "paymentmethods.h"
 #include "userinterface.h"
 
 #include <array>
@@ -24,11 +25,8 @@ static constexpr qsizetype mostMemoLines = 20'000;
 // The unrepresentable characters named in Save's question; the rest are counted.
 static constexpr int namedCharactersAtMost = 10;
 
-// The boxes and lists a memo file stores, in file order.
-static const std::array<CheckBox MainForm::*, MemoRecord::checkCount> memoBoxes{
-    &MainForm::Check20, &MainForm::Check5, &MainForm::Check2,  &MainForm::Check3,
-    &MainForm::Check7,  &MainForm::Check6, &MainForm::Check9,  &MainForm::Check4,
-    &MainForm::Check8,  &MainForm::Check12, &MainForm::Check13};
+// The lists a memo file stores, in file order.
+static_assert(memoBoxes.size() == MemoRecord::checkCount);
 static const std::array<ComboBox MainForm::*, MemoRecord::colourListCount> memoColourLists{
     &MainForm::Combo1, &MainForm::Combo5, &MainForm::Combo2,
     &MainForm::Combo3, &MainForm::Combo6, &MainForm::Combo7};
@@ -45,9 +43,10 @@ void MainForm::newMemo()
         box->setText({});
     for (ComboBox *list : {&Combo1, &Combo5, &Combo2, &Combo3, &Combo4, &Combo6, &Combo7})
         list->select(0);
-    for (CheckBox *box : {&Check2, &Check20, &Check3, &Check4, &Check6, &Check7, &Check8, &Check9,
-                          &Check12, &Check13})
-        box->setValue(0);
+    // Bank transfer stays ticked, keeping the wording it started with.
+    for (CheckBox MainForm::*box : memoBoxes)
+        if (box != &MainForm::Check5)
+            (this->*box).setValue(0);
     Check5.setValue(1);
     Check1.setValue(1);
     // The first colours of the lists, also when a list already showed its
