@@ -145,24 +145,19 @@ void MainForm::openMemo()
 
 void MainForm::openMemoFile(const QString &path)
 {
-    EditorState &s = state;
     // The whole file is read and checked before anything changes, so a bad
-    // file leaves the window, the pieces and the path as they were.
-    auto cannotRead = [&](const QString &reason) {
-        m_ui.tell(programTitle,
-                  QStringLiteral("ファイル「%1」を読み込めませんでした。\r\n%2").arg(path, reason),
-                  UserInterface::Icon::Warning);
-    };
+    // file leaves the window and the pieces as they were.
     QString reason;
     const std::optional<QByteArray> bytes = diskfile::load(path, largestMemoFile, &reason);
     std::optional<MemoRecord> record;
     if (bytes && withinOpenLimits(*bytes, &reason))
         record = memofile::read(*bytes, &reason);
     if (!record) {
-        cannotRead(reason);
+        m_ui.tell(programTitle,
+                  QStringLiteral("ファイル「%1」を読み込めませんでした。\r\n%2").arg(path, reason),
+                  UserInterface::Icon::Warning);
         return;
     }
-    s.memoFilePath = path;
     applyMemo(*this, *record);
     rememberInputAsSaved();
 }
@@ -252,6 +247,5 @@ void MainForm::saveMemo()
                   UserInterface::Icon::Warning);
         return;
     }
-    state.memoFilePath = path;
     m_savedInput = bytes;
 }
