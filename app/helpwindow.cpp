@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "look/appearance.h"
+#include "look/twips.h"
 #include "viewbinding.h"
 #include "widgetcolour.h"
 #include "windowsystem.h"
@@ -23,7 +24,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowTitle("HELP");
     fixWindowLook(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    fixWindowSize(this, QSize(522, 267));
+    fixWindowSize(this, twips(7830, 4005));
 
     QLabel *title = colouredLabel(this, "Label1", QRect(0, 0, 521, 17), QColor(255, 128, 128));
     title->setTextFormat(Qt::PlainText);

@@ -2,6 +2,7 @@
 
 #include "accessiblenames.h"
 #include "look/appearance.h"
+#include "look/twips.h"
 #include "desktopinterface.h"
 #include "inputmethodguard.h"
 #include "picklist.h"
@@ -21,13 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-// Positions are designed in twips, 15 to the pixel.
-static QRect twips(int left, int top, int width, int height)
-{
-    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
-                 qRound(height / 15.0));
-}
-
 template <typename Widget>
 static Widget *place(Widget *widget, const char *name, const QRect &rect)
 {
@@ -46,7 +40,8 @@ static Widget *bound(Model &model, Widget *widget, const QRect &rect)
     return widget;
 }
 
-static const QSize clientSize(623, 449);
+static const QSize clientSize = twips(9345, 6735);
+static const QColor panelColour(panelGrey.red, panelGrey.green, panelGrey.blue);
 
 MainWindow::MainWindow(const QString &programFolder, QWidget *parent)
     : QMainWindow(parent),
@@ -112,7 +107,7 @@ void MainWindow::buildInputPanel(QWidget *client)
 {
     MainForm &f = *m_form;
     auto *panel = place(new QFrame(client), "Frame1", twips(0, 120, 5895, 6615));
-    fillBackground(panel, QColor(224, 224, 224));
+    fillBackground(panel, panelColour);
 
     // A light-yellow block with a thin black border behind each section caption.
     struct Block {
@@ -223,7 +218,7 @@ void MainWindow::buildSourceAndCommands(QWidget *client)
     paste->setFont(compactFont());
     for (QPushButton *button : {preview, paste}) {
         QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, QColor(224, 224, 224));
+        palette.setColor(QPalette::Button, panelColour);
         button->setPalette(palette);
     }
     connect(preview, &QPushButton::clicked, this, [this] { m_form->preview(); });

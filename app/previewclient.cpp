@@ -21,9 +21,10 @@ static const QString notShown = QStringLiteral("プレビューを表示でき�
 void PreviewClient::show(const QString &path)
 {
     // Read at once: another instance may write its own listing there next.
-    const auto bytes = diskfile::load(path, std::numeric_limits<qint64>::max());
-    if (!std::holds_alternative<QByteArray>(bytes)) {
-        emit failed(notShown + path + "\r\n" + std::get<QString>(bytes));
+    QString error;
+    const std::optional<QByteArray> bytes = diskfile::load(path, std::numeric_limits<qint64>::max(), &error);
+    if (!bytes) {
+        emit failed(notShown + path + "\r\n" + error);
         return;
     }
     if (!m_process) {
@@ -39,7 +40,7 @@ void PreviewClient::show(const QString &path)
         m_process->start(m_program, {});
     }
     m_process->write(previewprotocol::encode(
-        {false, m_mainWindow->frameGeometry(), m_mainWindow->size(), path, std::get<QByteArray>(bytes)}));
+        {false, m_mainWindow->frameGeometry(), m_mainWindow->size(), path, *bytes}));
 }
 
 void PreviewClient::readReports()

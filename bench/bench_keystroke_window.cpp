@@ -153,7 +153,7 @@ void KeystrokeWindowBench::open()
         MemoRecord record;
         record.description = descriptionOfBytes((1 << 20) - 600).replace(0, 1, QChar(first));
         files << folder.filePath(first == u'a' ? "a.qip" : "b.qip");
-        QVERIFY(diskfile::save(files.last(), cp932::encode(memofile::text(record))).isEmpty());
+        QVERIFY(diskfile::save(files.last(), cp932::encode(memofile::text(record)), nullptr));
     }
     MainWindow window(QStringLiteral(RUMITA_PROGRAM_FOLDER));
     window.show();
@@ -177,8 +177,8 @@ void KeystrokeWindowBench::open()
         settle();
         inWindow.push_back(double(clock.nsecsElapsed()) / 1e6);
         clock.restart();
-        const auto bytes = diskfile::load(files[next], 1 << 20);
-        bare.setPlainText(cp932::decode(std::get<QByteArray>(bytes)));
+        const auto bytes = diskfile::load(files[next], 1 << 20, nullptr);
+        bare.setPlainText(cp932::decode(bytes.value(), nullptr).value());
         settle();
         inBare.push_back(double(clock.nsecsElapsed()) / 1e6);
         next = 1 - next;

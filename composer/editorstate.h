@@ -4,11 +4,9 @@
 #include <QVariant>
 
 // Everything a run knows, in one record owned by the main form. Handlers read
-// and assign the members directly; the order follows the original record so
-// that a reader can hold the two side by side.
+// and assign the members directly.
 struct EditorState {
     QString syuturyoku;  // the complete listing HTML, as pasted and previewed
-    qint16 free1 = 0;    // preview file handle while the preview is written
 
     QString titleText;
     QString listingOpen;
@@ -54,7 +52,6 @@ struct EditorState {
     QVariant textColour;  // always holds text
 
     qint16 confirmAnswer = 0;
-    QString memoFilePath;
     QString appFolder;  // the program's folder, always ending in one separator
 
     // The fixed pieces of the file-defined layout; only an opened memo file

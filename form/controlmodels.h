@@ -20,6 +20,11 @@ struct Rgb {
 // The system's button-face colour: the window layer paints it from the palette.
 inline constexpr Rgb buttonFace{-1, -1, -1};
 inline constexpr Rgb white{255, 255, 255};
+// The input panel, and the frame boxes while unticked.
+inline constexpr Rgb panelGrey{224, 224, 224};
+// The standard frame's box and the custom frame's box while ticked.
+inline constexpr Rgb lightCyan{192, 255, 255};
+inline constexpr Rgb lightPink{255, 192, 192};
 
 class ControlModel : public QObject {
     Q_OBJECT

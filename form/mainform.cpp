@@ -10,8 +10,6 @@
 
 const QString MainForm::programTitle = QStringLiteral("ルミタ");
 
-static constexpr Rgb panelGrey{224, 224, 224};
-
 MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *parent)
     : QObject(parent),
       Combo4("Combo4", titleSizes.items),
@@ -25,21 +23,21 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
       m_programFolder(programFolder)
 {
     // As children the controls can be found by name, as the window's are.
-    for (ControlModel *control : std::initializer_list<ControlModel *>{
-             &Text1, &Text2, &Text3, &Text4, &Check20, &Check5, &Check2, &Check3, &Check7, &Check6,
-             &Check9, &Check4, &Check8, &Check12, &Check13, &Check1, &Check11, &Combo4, &Combo1,
-             &Combo5, &Combo2, &Combo3, &Combo6, &Combo7, &Image1, &Image2, &Label5_0, &Label5_2,
-             &Label5_3, &Label5_4})
+    QList<ControlModel *> controls{&Text1, &Text2, &Text3, &Text4};
+    for (CheckBoxModel MainForm::*box : memoBoxes)
+        controls << &(this->*box);
+    controls << QList<ControlModel *>{&Check1, &Check11, &Combo4, &Combo1, &Combo5, &Combo2, &Combo3, &Combo6,
+                                 &Combo7, &Image1, &Image2, &Label5_0, &Label5_2, &Label5_3, &Label5_4};
+    for (ControlModel *control : controls)
         control->setParent(this);
 
     // The window as designed, before start-up changes it.
-    for (CheckBoxModel *box : {&Check20, &Check5, &Check2, &Check3, &Check7, &Check6, &Check9, &Check4,
-                          &Check8, &Check12, &Check13})
-        box->setBackground(panelGrey);
+    for (CheckBoxModel MainForm::*box : memoBoxes)
+        (this->*box).setBackground(panelGrey);
     Check5.setValue(1);
     Check1.setValue(1);
-    Check1.setBackground({192, 255, 255});
-    Check11.setBackground({255, 192, 192});
+    Check1.setBackground(lightCyan);
+    Check11.setBackground(lightPink);
     for (TextBoxModel *box : {&Text1, &Text2, &Text3})
         box->setBackground(white);
     Text4.setBackground({192, 192, 192});
@@ -69,8 +67,8 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
 void MainForm::startUp()
 {
     EditorState &s = state;
-    s.frameColour = "#3366cc";
-    s.textColour = QStringLiteral("#000000");
+    s.frameColour = colourtables::frame.values.first();
+    s.textColour = colourtables::text.values.first();
     s.appFolder = m_programFolder.endsWith('/') ? m_programFolder : m_programFolder + '/';
     // The memo list positions start at 0 and the file dialog's filter and
     // overwrite question are fixed: both live with the file commands.
@@ -91,10 +89,10 @@ void MainForm::startUp()
     Label5_4.setText("【その他】");
     for (ComboBoxModel *list : {&Combo2, &Combo3, &Combo6, &Combo7})
         list->setEnabled(false);
-    s.headCellColour = "#3366cc ";
-    s.bodyCellColour = "#C0C0C0 ";
-    s.headTextColour = "#ffffff ";
-    s.bodyTextColour = "#000000 ";
+    s.headCellColour = colourtables::headCell.values.first();
+    s.bodyCellColour = colourtables::bodyCell.values.first();
+    s.headTextColour = colourtables::headText.values.first();
+    s.bodyTextColour = colourtables::bodyText.values.first();
     Check11.setBackground(panelGrey);
     Image2.setFile(s.appFolder + "kime2.jpg");
     s.listingOpen = "<center><body>";

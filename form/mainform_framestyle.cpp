@@ -4,10 +4,6 @@
 // and the fragments with its own.
 #include "mainform.h"
 
-static constexpr Rgb lightGrey{224, 224, 224};
-static constexpr Rgb lightCyan{192, 255, 255};
-static constexpr Rgb lightPink{255, 192, 192};
-
 void MainForm::onStandardFrameToggled()
 {
     EditorState &s = state;
@@ -15,7 +11,7 @@ void MainForm::onStandardFrameToggled()
     s.layoutMode = 0;
     if (Check1.value() == 1) {
         Check11.setValue(0);
-        Check11.setBackground(lightGrey);
+        Check11.setBackground(panelGrey);
         Check1.setBackground(lightCyan);
         for (ComboBoxModel *list : {&Combo2, &Combo3, &Combo6, &Combo7})
             list->setEnabled(false);
@@ -44,7 +40,7 @@ void MainForm::onCustomFrameToggled()
         for (ComboBoxModel *list : {&Combo2, &Combo3, &Combo6, &Combo7})
             list->setEnabled(true);
         Check11.setBackground(lightPink);
-        Check1.setBackground(lightGrey);
+        Check1.setBackground(panelGrey);
         Image1.setFile(s.appFolder + "hime2.jpg");
         Image2.setFile(s.appFolder + "kime.jpg");
         s.layoutMode = 2;

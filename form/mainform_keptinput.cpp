@@ -26,7 +26,7 @@ void MainForm::keepUnsavedInput()
     QString path = name + ".qip";
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QStringLiteral("%1_%2.qip").arg(name).arg(n);
-    diskfile::save(path, bytes);  // there is no one left to tell of a failure
+    diskfile::save(path, bytes, nullptr);  // there is no one left to tell of a failure
 }
 
 // A kept file not offered yet is one its owner can still write: once the

@@ -4,6 +4,7 @@
 #include "memo/diskfile.h"
 #include "memo/memofile.h"
 #include "mainform.h"
+#include "paymentmethods.h"
 #include "userinterface.h"
 
 #include <array>
@@ -24,11 +25,8 @@ static constexpr qsizetype mostMemoLines = 20'000;
 // The unrepresentable characters named in Save's question; the rest are counted.
 static constexpr int namedCharactersAtMost = 10;
 
-// The boxes and lists a memo file stores, in file order.
-static const std::array<CheckBoxModel MainForm::*, MemoRecord::checkCount> memoBoxes{
-    &MainForm::Check20, &MainForm::Check5, &MainForm::Check2,  &MainForm::Check3,
-    &MainForm::Check7,  &MainForm::Check6, &MainForm::Check9,  &MainForm::Check4,
-    &MainForm::Check8,  &MainForm::Check12, &MainForm::Check13};
+// The lists a memo file stores, in file order.
+static_assert(memoBoxes.size() == MemoRecord::checkCount);
 static const std::array<ComboBoxModel MainForm::*, MemoRecord::colourListCount> memoColourLists{
     &MainForm::Combo1, &MainForm::Combo5, &MainForm::Combo2,
     &MainForm::Combo3, &MainForm::Combo6, &MainForm::Combo7};
@@ -45,9 +43,10 @@ void MainForm::newMemo()
         box->setText({});
     for (ComboBoxModel *list : {&Combo1, &Combo5, &Combo2, &Combo3, &Combo4, &Combo6, &Combo7})
         list->select(0);
-    for (CheckBoxModel *box : {&Check2, &Check20, &Check3, &Check4, &Check6, &Check7, &Check8, &Check9,
-                          &Check12, &Check13})
-        box->setValue(0);
+    // Bank transfer stays ticked, keeping the wording it started with.
+    for (CheckBoxModel MainForm::*box : memoBoxes)
+        if (box != &MainForm::Check5)
+            (this->*box).setValue(0);
     Check5.setValue(1);
     Check1.setValue(1);
     // The first colours of the lists, also when a list already showed its
@@ -118,13 +117,17 @@ static qsizetype lineCount(const QByteArray &bytes)
     return lines;
 }
 
-// Why Open would refuse a file of these bytes for its lines; empty when it
-// would not.
-static QString beyondLineLimit(const QByteArray &bytes)
+// Whether Open would take a file of these bytes for its size and its lines;
+// error receives why not.
+static bool withinOpenLimits(const QByteArray &bytes, QString *error)
 {
-    if (lineCount(bytes) <= mostMemoLines)
-        return {};
-    return QStringLiteral("行が多すぎます。開けるのは %1 行までです。").arg(mostMemoLines);
+    if (bytes.size() > largestMemoFile)
+        *error = diskfile::tooLarge(largestMemoFile);
+    else if (lineCount(bytes) > mostMemoLines)
+        *error = QStringLiteral("行が多すぎます。開けるのは %1 行までです。").arg(mostMemoLines);
+    else
+        return true;
+    return false;
 }
 
 void MainForm::openMemo()
@@ -142,30 +145,20 @@ void MainForm::openMemo()
 
 void MainForm::openMemoFile(const QString &path)
 {
-    EditorState &s = state;
     // The whole file is read and checked before anything changes, so a bad
-    // file leaves the window, the pieces and the path as they were.
-    auto cannotRead = [&](const QString &reason) {
+    // file leaves the window and the pieces as they were.
+    QString reason;
+    const std::optional<QByteArray> bytes = diskfile::load(path, largestMemoFile, &reason);
+    std::optional<MemoRecord> record;
+    if (bytes && withinOpenLimits(*bytes, &reason))
+        record = memofile::read(*bytes, &reason);
+    if (!record) {
         m_ui.tell(programTitle,
                   QStringLiteral("ファイル「%1」を読み込めませんでした。\r\n%2").arg(path, reason),
                   UserInterface::Icon::Warning);
-    };
-    const auto bytes = diskfile::load(path, largestMemoFile);
-    if (const QString *reason = std::get_if<QString>(&bytes)) {
-        cannotRead(*reason);
         return;
     }
-    if (const QString reason = beyondLineLimit(std::get<QByteArray>(bytes)); !reason.isEmpty()) {
-        cannotRead(reason);
-        return;
-    }
-    const auto record = memofile::read(std::get<QByteArray>(bytes));
-    if (const auto *error = std::get_if<memofile::ReadError>(&record)) {
-        cannotRead(memofile::explain(*error));
-        return;
-    }
-    s.memoFilePath = path;
-    applyMemo(*this, std::get<MemoRecord>(record));
+    applyMemo(*this, *record);
     rememberInputAsSaved();
 }
 
@@ -236,10 +229,8 @@ void MainForm::saveMemo()
     // A file Open would refuse keeps the work on disk, but the user should
     // know before choosing it that it cannot be read back here.
     const QByteArray bytes = cp932::encode(text);
-    QString beyondLimits = beyondLineLimit(bytes);
-    if (bytes.size() > largestMemoFile)
-        beyondLimits = diskfile::tooLarge(largestMemoFile);
-    if (!beyondLimits.isEmpty() &&
+    QString beyondLimits;
+    if (!withinOpenLimits(bytes, &beyondLimits) &&
         m_ui.ask(programTitle,
                  QStringLiteral("この内容で保存したファイルは、ルミタで読み込めません。\r\n%1\r\n"
                                 "それでも保存しますか？")
@@ -249,13 +240,12 @@ void MainForm::saveMemo()
     const QString path = m_ui.chooseFileToSave(fileFilter, initialName);
     if (path.isEmpty())
         return;
-    const QString failure = diskfile::save(path, bytes);
-    if (!failure.isEmpty()) {
+    QString failure;
+    if (!diskfile::save(path, bytes, &failure)) {
         m_ui.tell(programTitle,
                   QStringLiteral("ファイル「%1」を保存できませんでした。\r\n%2").arg(path, failure),
                   UserInterface::Icon::Warning);
         return;
     }
-    state.memoFilePath = path;
     m_savedInput = bytes;
 }

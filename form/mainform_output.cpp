@@ -11,17 +11,16 @@ void MainForm::preview()
     Text1.setFocus();
     // Characters the code page lacks go in as character references, so that
     // the page shows what the clipboard carries.
-    const previewfile::Outcome written = previewfile::write(
-        state.appFolder,
-        cp932::encode(state.syuturyoku + "\r\n", cp932::Unwritable::CharacterReference));
-    if (!written.error.isEmpty()) {
-        m_ui.tell(programTitle,
-                  "プレビュー用のファイルを書き込めませんでした。\r\n" + written.path + "\r\n" +
-                      written.error,
+    const QString path = previewfile::location(state.appFolder);
+    QString error;
+    if (!previewfile::write(path,
+                            cp932::encode(state.syuturyoku + "\r\n", cp932::Unwritable::CharacterReference),
+                            &error)) {
+        m_ui.tell(programTitle, "プレビュー用のファイルを書き込めませんでした。\r\n" + path + "\r\n" + error,
                   UserInterface::Icon::Warning);
         return;
     }
-    m_ui.showPreview(written.path);
+    m_ui.showPreview(path);
 }
 
 void MainForm::paste()

@@ -25,3 +25,14 @@ inline const std::array<PaymentMethod, paymentMethodCount> paymentMethods{{
     {&MainForm::Check4, &EditorState::paymentLineCashOnDelivery, u" ○商品代引 "},
     {&MainForm::Check8, &EditorState::paymentLineRegisteredCash, u" ○現金書留 "},
 }};
+
+// The boxes a memo file stores, in its order: the payment methods', then
+// omit payment and omit other notes.
+inline const std::array<CheckBoxModel MainForm::*, paymentMethodCount + 2> memoBoxes = [] {
+    std::array<CheckBoxModel MainForm::*, paymentMethodCount + 2> boxes{};
+    for (int i = 0; i < paymentMethodCount; ++i)
+        boxes[i] = paymentMethods[i].box;
+    boxes[paymentMethodCount] = &MainForm::Check12;
+    boxes[paymentMethodCount + 1] = &MainForm::Check13;
+    return boxes;
+}();

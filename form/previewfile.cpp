@@ -28,7 +28,7 @@ static bool isForPreviews(const QString &folder)
     return info.isDir() && info.isWritable() && !isInstalled(folder);
 }
 
-Outcome write(const QString &programFolder, const QByteArray &bytes)
+QString location(const QString &programFolder)
 {
     QString folder = programFolder;
     if (!isForPreviews(folder)) {
@@ -38,11 +38,13 @@ Outcome write(const QString &programFolder, const QByteArray &bytes)
     }
     if (!folder.endsWith('/'))
         folder += '/';
-    const QString path = folder + fileName;
-    // Replaced rather than written through: a prev.html that is a symlink
-    // does not lead the bytes elsewhere. Rewritten at every preview, it
-    // need not reach the disk.
-    return {path, diskfile::replace(path, bytes, diskfile::Durability::Cached)};
+    return folder + fileName;
+}
+
+bool write(const QString &path, const QByteArray &bytes, QString *error)
+{
+    // Rewritten at every preview, it need not reach the disk.
+    return diskfile::replace(path, bytes, diskfile::Durability::Cached, error);
 }
 
 }  // namespace previewfile

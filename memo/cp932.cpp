@@ -123,14 +123,16 @@ QStringList unrepresentable(const QString &text)
     return found;
 }
 
-QString decode(const QByteArray &bytes, bool *ok)
+std::optional<QString> decode(const QByteArray &bytes, QString *error)
 {
     // Stateless, or a lead byte cut off at the end would vanish without an error.
     QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
-    if (ok)
-        *ok = !decoder.hasError();
-    return text;
+    if (!decoder.hasError())
+        return text;
+    if (error)
+        *error = QStringLiteral("Shift-JIS として読めない文字が含まれています。");
+    return std::nullopt;
 }
 
 }  // namespace cp932

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Code page 932 (Shift-JIS as Windows writes it), the encoding of every file
 // the program reads and writes.
 namespace cp932 {
@@ -28,8 +30,8 @@ QStringList unrepresentable(const QString &text);
 // The code point of one character as unrepresentable() gives it.
 char32_t codePointOf(QStringView character);
 
-// The bytes as text; ok is false when they hold a sequence the code page does
-// not define (which then reads as U+FFFD).
-QString decode(const QByteArray &bytes, bool *ok = nullptr);
+// The bytes as text, or nothing when they hold a sequence the code page does
+// not define; error (when not null) then says so.
+std::optional<QString> decode(const QByteArray &bytes, QString *error);
 
 }  // namespace cp932

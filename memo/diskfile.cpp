@@ -11,6 +11,14 @@
 
 namespace diskfile {
 
+// Gives the reason to the caller that asked for it; always false.
+static bool fail(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
 static const QString notARegularFile =
     QStringLiteral("通常のファイルではありません（フォルダー、パイプ、デバイスなど）。");
 
@@ -19,36 +27,40 @@ QString tooLarge(qint64 maxSize)
     return QStringLiteral("ファイルが大きすぎます。開けるのは %1 MB までです。").arg(maxSize >> 20);
 }
 
-std::variant<QByteArray, QString> load(const QString &path, qint64 maxSize)
+std::optional<QByteArray> load(const QString &path, qint64 maxSize, QString *error)
 {
+    auto refused = [error](const QString &reason) {
+        fail(error, reason);
+        return std::optional<QByteArray>();
+    };
     const QString cannotOpen = QStringLiteral("ファイルを開けませんでした。");
     // Opening a pipe waits for a writer, and a device may never answer: the
     // file is opened without waiting, then taken only if it is a regular
     // file, judged on the opened descriptor itself.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return cannotOpen;
+        return refused(cannotOpen);
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return cannotOpen;
+        return refused(cannotOpen);
     }
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return notARegularFile;
+        return refused(notARegularFile);
     if (status.st_size > maxSize)
-        return tooLarge(maxSize);
+        return refused(tooLarge(maxSize));
     // In chunks, to the end: the file may grow while it is read.
     QByteArray bytes;
     for (;;) {
         const QByteArray chunk = file.read(1 << 20);
         if (file.error() != QFileDevice::NoError)
-            return QStringLiteral("ファイルを読み取れませんでした。");
+            return refused(QStringLiteral("ファイルを読み取れませんでした。"));
         if (chunk.isEmpty())
             return bytes;
         bytes += chunk;
         if (bytes.size() > maxSize)
-            return tooLarge(maxSize);
+            return refused(tooLarge(maxSize));
     }
 }
 
@@ -111,13 +123,14 @@ static bool writeAll(int fd, const QByteArray &bytes)
 // point leaves that as it was. Each step is checked on its own, since a full
 // disk or a failing device may first show at the sync or the close. old, when
 // given, is the regular file replaced, whose permissions carry over.
-static QString putInPlace(const QString &path, const QByteArray &bytes, Durability durability,
-                          const struct stat *old)
+static bool putInPlace(const QString &path, const QByteArray &bytes, Durability durability,
+                       const struct stat *old, QString *error)
 {
-    auto failed = [old](const QString &step, int error, const QString &temporary) {
+    auto failed = [old, error](const QString &step, int number, const QString &temporary) {
         if (!temporary.isEmpty())
             ::unlink(QFile::encodeName(temporary).constData());
-        return step + cause(error) + (old ? QStringLiteral("元のファイルはそのまま残っています。") : QString());
+        return fail(error, step + cause(number) +
+                               (old ? QStringLiteral("元のファイルはそのまま残っています。") : QString()));
     };
     QString temporary;
     const int fd = createBeside(QFileInfo(path).absolutePath(), temporary);
@@ -126,9 +139,9 @@ static QString putInPlace(const QString &path, const QByteArray &bytes, Durabili
     if (old)
         ::fchmod(fd, old->st_mode & 07777);
     auto failedWhileOpen = [&](const QString &step) {
-        const int error = errno;
+        const int number = errno;
         ::close(fd);
-        return failed(step, error, temporary);
+        return failed(step, number, temporary);
     };
     if (!writeAll(fd, bytes))
         return failedWhileOpen(QStringLiteral("書き込みが途中で失敗しました。"));
@@ -140,26 +153,26 @@ static QString putInPlace(const QString &path, const QByteArray &bytes, Durabili
         return failed(old ? QStringLiteral("書き込んだ内容でファイルを置き換えられませんでした。")
                           : QStringLiteral("書き込んだファイルにその名前を付けられませんでした。"),
                       errno, temporary);
-    return {};
+    return true;
 }
 
-QString replace(const QString &path, const QByteArray &bytes, Durability durability)
+bool replace(const QString &path, const QByteArray &bytes, Durability durability, QString *error)
 {
-    return putInPlace(path, bytes, durability, nullptr);
+    return putInPlace(path, bytes, durability, nullptr, error);
 }
 
-QString save(const QString &path, const QByteArray &bytes)
+bool save(const QString &path, const QByteArray &bytes, QString *error)
 {
     // The file put in place would replace a pipe, a device or a socket that
     // stands at the path; none of them is a memo file. A symlink leads to the
     // file it names, which is the one replaced.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir())
-        return notARegularFile;
+        return fail(error, notARegularFile);
     const QString finalPath = target.isSymLink() && target.exists() ? target.canonicalFilePath() : path;
     struct stat old;
     const bool existed = ::stat(QFile::encodeName(finalPath).constData(), &old) == 0 && S_ISREG(old.st_mode);
-    return putInPlace(finalPath, bytes, Durability::Synced, existed ? &old : nullptr);
+    return putInPlace(finalPath, bytes, Durability::Synced, existed ? &old : nullptr, error);
 }
 
 }  // namespace diskfile

@@ -4,8 +4,6 @@
 #include "composer/colourtables.h"
 #include "cp932.h"
 
-#include <optional>
-
 namespace memofile {
 
 // Field positions. Existing files depend on this order.
@@ -119,17 +117,31 @@ static QString withLineEnds(QStringView part, bool runsToEnd)
     return out;
 }
 
-std::variant<MemoRecord, ReadError> read(const QByteArray &bytes)
+static QString fieldMeaning(int field)
 {
-    using Kind = ReadError::Kind;
-    bool ok = false;
+    if (field < titleSizeField)
+        return QStringLiteral("チェックの状態");
+    if (field == titleSizeField)
+        return QStringLiteral("タイトルの大きさ");
+    if (field == layoutField)
+        return QStringLiteral("枠の種類");
+    return QStringLiteral("色の選択");
+}
+
+std::optional<MemoRecord> read(const QByteArray &bytes, QString *error)
+{
+    auto refused = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return std::optional<MemoRecord>();
+    };
     // Split after decoding: a trail byte may look like ASCII.
-    const QString decoded = cp932::decode(bytes, &ok);
-    if (!ok)
-        return ReadError{Kind::Encoding};
+    const std::optional<QString> decoded = cp932::decode(bytes, error);
+    if (!decoded)
+        return std::nullopt;
 
     // Parts from 53 on are never looked at, however many markers follow.
-    const QStringView all(decoded);
+    const QStringView all(*decoded);
     std::array<QStringView, fieldCount> parts;
     bool lastRunsToEnd = false;
     qsizetype from = 0;
@@ -138,7 +150,7 @@ std::variant<MemoRecord, ReadError> read(const QByteArray &bytes)
         if (at < 0) {
             // Without the 53rd marker the last piece is the rest of the file.
             if (i < fieldCount - 1)
-                return ReadError{Kind::TooFewFields};
+                return refused(QStringLiteral("項目が足りません。ルミタファイルでないか、途中で切れています。"));
             parts[i] = all.sliced(from);
             lastRunsToEnd = true;
             break;
@@ -152,7 +164,9 @@ std::variant<MemoRecord, ReadError> read(const QByteArray &bytes)
         const auto value = number(parts[field]);
         const Range range = allowedRange(field);
         if (!value || *value < range.low || *value > range.high)
-            return ReadError{Kind::BadNumber, field};
+            return refused(QStringLiteral("%1 番目の項目（%2）の値が正しくありません。")
+                               .arg(field + 1)
+                               .arg(fieldMeaning(field)));
         numberField(record, field) = *value;
     }
     record.title = withLineEnds(parts[0], false);
@@ -163,32 +177,6 @@ std::variant<MemoRecord, ReadError> read(const QByteArray &bytes)
         record.pieces[n] = withLineEnds(parts[field], lastRunsToEnd && field == fieldCount - 1);
     }
     return record;
-}
-
-static QString fieldMeaning(int field)
-{
-    if (field < titleSizeField)
-        return QStringLiteral("チェックの状態");
-    if (field == titleSizeField)
-        return QStringLiteral("タイトルの大きさ");
-    if (field == layoutField)
-        return QStringLiteral("枠の種類");
-    return QStringLiteral("色の選択");
-}
-
-QString explain(const ReadError &error)
-{
-    switch (error.kind) {
-    case ReadError::Kind::Encoding:
-        return QStringLiteral("Shift-JIS として読めない文字が含まれています。");
-    case ReadError::Kind::TooFewFields:
-        return QStringLiteral("項目が足りません。ルミタファイルでないか、途中で切れています。");
-    case ReadError::Kind::BadNumber:
-        return QStringLiteral("%1 番目の項目（%2）の値が正しくありません。")
-            .arg(error.field + 1)
-            .arg(fieldMeaning(error.field));
-    }
-    return {};
 }
 
 }  // namespace memofile

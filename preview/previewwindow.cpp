@@ -1,5 +1,6 @@
 #include "previewwindow.h"
 
+#include "look/twips.h"
 #include "previewscheme.h"
 
 #include <QApplication>
@@ -156,7 +157,7 @@ PreviewWindow::PreviewWindow()
 {
     setObjectName("Form2");
     setWindowTitle("プレビュー");
-    setFixedSize(643, 465);
+    setFixedSize(twips(9645, 6975));
     auto *client = new QWidget(this);
     setCentralWidget(client);
     m_browser = new ListingView(client);

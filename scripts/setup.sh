@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), then
 # configures and builds into build/ (or RUMITA_BUILD_DIR). Every script in
-# scripts/ that builds sources it.
+# scripts/ that builds sources it, but fuzz.sh, which configures a clang
+# build of its own.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 

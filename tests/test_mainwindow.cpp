@@ -419,7 +419,7 @@ private slots:
                 answer({memo, "OK"});
                 menu("IME_hozon"), click("Command2");
                 QCOMPARE(QApplication::clipboard()->text(), rebuilt());
-                QVERIFY2(cp932::decode(contents(memo)).contains("<qip.$>" + typed->toPlainText().replace('\n', "\r\n") + "<qip.$>"), where);
+                QVERIFY2(cp932::decode(contents(memo), nullptr).value_or(QString()).contains("<qip.$>" + typed->toPlainText().replace('\n', "\r\n") + "<qip.$>"), where);
             }
             QCoreApplication::processEvents();
             QVERIFY2(source->toPlainText() == QString(form.state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'), where);

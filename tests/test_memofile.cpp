@@ -29,8 +29,7 @@ static QByteArray withField(int field, const QString &value)
 // "refused", or what was read: "description|last piece|title size|layout".
 static QString outcome(const QByteArray &bytes)
 {
-    const auto result = memofile::read(bytes);
-    const auto *r = std::get_if<MemoRecord>(&result);
+    const auto r = memofile::read(bytes, nullptr);
     return r ? QString("%1|%2|%3|%4").arg(r->description, r->pieces.back()).arg(r->titleSize).arg(r->layoutMode) : "refused";
 }
 
@@ -80,7 +79,7 @@ void MemoFileTest::reading()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, read);
     if (read == "same")
-        QCOMPARE(memofile::compose(std::get<MemoRecord>(memofile::read(bytes))), bytes);
+        QCOMPARE(memofile::compose(memofile::read(bytes, nullptr).value()), bytes);
     else
         QVERIFY2(read == "taken" ? outcome(bytes) != "refused" : outcome(bytes) == read, qPrintable(outcome(bytes)));
 }
