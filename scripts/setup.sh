@@ -10,8 +10,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-
           xvfb xauth xdotool dbus-daemon libx11-dev fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
           qt6-translations-l10n
           clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev file lintian
-          ibus ibus-mozc dbus xdotool x11-xkb-utils weston xwayland qt6-wayland)
+          clang-format desktop-file-utils appstream dpkg-dev file lintian
+          ibus ibus-mozc dbus x11-xkb-utils weston xwayland qt6-wayland)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
