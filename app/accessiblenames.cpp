@@ -60,7 +60,7 @@ void nameFieldsForScreenReaders(QWidget *mainWindow)
         {"Text1", "Label5(0)"}, {"Text2", "Label5(3)"}, {"Text3", "Label5(4)"},
         {"Combo4", "Label13"},  {"Combo1", "Label7"},   {"Combo5", "Label8"},
         {"Combo2", "Label9"},   {"Combo3", "Label10"},  {"Combo6", "Label11"},
-        {"Combo7", "Label12"},  {"Text4", "Frame3"},   {nullptr, "Label5(2)"},
+        {"Combo7", "Label12"},  {"Text4", "Frame3"},    {nullptr, "Label5(2)"},
     };
     static const QRegularExpression decoration("[【】「」［］※()（）\\[\\]]");
     QAccessible::installFactory(plainWidgetByRole);  // once: the toolkit skips a repeat
@@ -82,7 +82,8 @@ void nameFieldsForScreenReaders(QWidget *mainWindow)
     }
     // The other captions read without their brackets too.
     for (QWidget *w : mainWindow->findChildren<QWidget *>()) {
-        const QString caption = w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString();
+        const QString caption =
+            w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString();
         if (w->accessibleName().isEmpty() && caption.contains(decoration))
             w->setAccessibleName(QString(caption).remove(decoration));
     }

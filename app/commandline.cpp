@@ -21,7 +21,8 @@ static bool hasDisplay()
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM").section(':', 0, 0);
     if (!platform.isEmpty() && platform != "xcb" && !platform.startsWith("wayland"))
         return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 CommandLine readCommandLine(int argc, char *argv[])
@@ -55,7 +56,10 @@ CommandLine readCommandLine(int argc, char *argv[])
         return line;
     }
     if (!hasDisplay()) {
-        std::fputs("rumita: ウィンドウを表示できません (DISPLAY も WAYLAND_DISPLAY も設定されていません)\n", stderr);
+        std::fputs(
+            "rumita: ウィンドウを表示できません (DISPLAY も WAYLAND_DISPLAY "
+            "も設定されていません)\n",
+            stderr);
         line.exitCode = 1;
         return line;
     }

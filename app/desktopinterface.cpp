@@ -16,7 +16,8 @@
 #include <QSettings>
 
 DesktopInterface::DesktopInterface(QWidget *mainWindow, const QString &programFolder)
-    : m_mainWindow(mainWindow), m_preview(programFolder, mainWindow)
+    : m_mainWindow(mainWindow),
+      m_preview(programFolder, mainWindow)
 {
     // The program keeps no settings; the file dialog's history of folders
     // lives as long as the program, and no file of the toolkit's is written.
@@ -38,8 +39,8 @@ qint16 DesktopInterface::ask(const QString &title, const QString &text)
 
 void DesktopInterface::tell(const QString &title, const QString &text, Icon icon)
 {
-    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-                    text, QMessageBox::Ok, m_mainWindow);
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
+                    QMessageBox::Ok, m_mainWindow);
     box.exec();
 }
 
@@ -87,12 +88,14 @@ QString DesktopInterface::runFileDialog(QFileDialog::AcceptMode mode, const QStr
         QObject::connect(files, &QFileSystemModel::directoryLoaded, list, [list] {
             for (int column : {1, 2, 3}) {
                 list->resizeColumnToContents(column);
-                list->setColumnWidth(column, list->columnWidth(column) + list->fontMetrics().height());
+                list->setColumnWidth(column,
+                                     list->columnWidth(column) + list->fontMetrics().height());
             }
         });
     }
     const QFontMetrics metrics(dialog.font());
-    dialog.resize(dialog.sizeHint().expandedTo(QSize(metrics.averageCharWidth() * 110, metrics.height() * 28)));
+    dialog.resize(dialog.sizeHint().expandedTo(
+        QSize(metrics.averageCharWidth() * 110, metrics.height() * 28)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().constFirst();
@@ -126,10 +129,7 @@ static void bringUp(QWidget *window)
     window->activateWindow();
 }
 
-void DesktopInterface::showPreview(const QString &path)
-{
-    m_preview.show(path);
-}
+void DesktopInterface::showPreview(const QString &path) { m_preview.show(path); }
 
 void DesktopInterface::showHelp(const QString &text)
 {

@@ -41,7 +41,8 @@ public:
     PreviewClient &preview() { return m_preview; }
 
 private:
-    QString runFileDialog(QFileDialog::AcceptMode mode, const QString &filter, const QString &initialName);
+    QString runFileDialog(QFileDialog::AcceptMode mode, const QString &filter,
+                          const QString &initialName);
 
     QWidget *m_mainWindow;
     QString m_lastFolder = QDir::homePath();  // where Open or Save last found its file

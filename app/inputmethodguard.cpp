@@ -25,7 +25,8 @@ bool InputMethodGuard::eventFilter(QObject *watched, QEvent *event)
     if (commit.isEmpty())
         return false;
     const bool cancelledComesBack = m_cancelled && watched == m_composingIn && commit == m_composed;
-    const bool repeatedElsewhere = watched != m_committedIn && commit == m_committed && preedit.isEmpty();
+    const bool repeatedElsewhere =
+        watched != m_committedIn && commit == m_committed && preedit.isEmpty();
     if (watched == m_composingIn && commit == m_composed && !m_cancelled)
         m_committedIn = watched, m_committed = commit;
     else if (repeatedElsewhere)

@@ -171,7 +171,8 @@ void MainWindow::buildInputPanel(QWidget *client)
 void MainWindow::buildFramePanel(QWidget *client)
 {
     MainForm &f = *m_form;
-    auto *frame = place(new QGroupBox("「枠の選択」", client), "Frame2", twips(5935, 120, 3375, 3855));
+    auto *frame =
+        place(new QGroupBox("「枠の選択」", client), "Frame2", twips(5935, 120, 3375, 3855));
 
     bound(f.Check1, new QCheckBox(" 標準枠（6色）", frame), twips(120, 360, 1455, 255));
     bound(f.Check11, new QCheckBox("　カスタム", frame), twips(120, 2010, 1455, 240));
@@ -208,13 +209,17 @@ void MainWindow::buildFramePanel(QWidget *client)
 void MainWindow::buildSourceAndCommands(QWidget *client)
 {
     MainForm &f = *m_form;
-    auto *sourceFrame = place(new QGroupBox("[HTMLソース]", client), "Frame3", twips(5935, 3960, 3375, 1935));
+    auto *sourceFrame =
+        place(new QGroupBox("[HTMLソース]", client), "Frame3", twips(5935, 3960, 3375, 1935));
     auto *source = bound(f.Text4, new SourceView(sourceFrame), twips(120, 240, 3135, 1575));
     source->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    auto *commands = place(new QGroupBox("「メニュー」", client), "Frame4", twips(5935, 5880, 3375, 855));
-    auto *preview = place(new QPushButton("プレビュー", commands), "Command3", twips(120, 240, 1455, 495));
-    auto *paste = place(new QPushButton("オークション貼付状態", commands), "Command2", twips(1800, 240, 1455, 495));
+    auto *commands =
+        place(new QGroupBox("「メニュー」", client), "Frame4", twips(5935, 5880, 3375, 855));
+    auto *preview =
+        place(new QPushButton("プレビュー", commands), "Command3", twips(120, 240, 1455, 495));
+    auto *paste = place(new QPushButton("オークション貼付状態", commands), "Command2",
+                        twips(1800, 240, 1455, 495));
     paste->setFont(compactFont());
     for (QPushButton *button : {preview, paste}) {
         QPalette palette = button->palette();
@@ -228,10 +233,10 @@ void MainWindow::buildSourceAndCommands(QWidget *client)
 void MainWindow::setTabOrder()
 {
     static const char *const order[] = {
-        "Text1",   "Check2",  "Check3",  "Check4",  "Check5",  "Check6",   "Check7",
-        "Check8",  "Text2",   "Text3",   "Check9",  "Check11", "Combo1",   "Combo2",
-        "Combo3",  "Command2", "Command3", "Combo4", "Check12", "Check13", "Combo5",
-        "Combo6",  "Check20", "Check1",  "Text4",   "Combo7"};
+        "Text1",  "Check2",   "Check3",   "Check4", "Check5",  "Check6",  "Check7",
+        "Check8", "Text2",    "Text3",    "Check9", "Check11", "Combo1",  "Combo2",
+        "Combo3", "Command2", "Command3", "Combo4", "Check12", "Check13", "Combo5",
+        "Combo6", "Check20",  "Check1",   "Text4",  "Combo7"};
     QWidget *previous = nullptr;
     for (const char *name : order) {
         QWidget *widget = findChild<QWidget *>(QString::fromLatin1(name));

@@ -10,7 +10,8 @@
 #include <limits>
 
 PreviewClient::PreviewClient(const QString &programFolder, QWidget *mainWindow)
-    : m_program(QDir(programFolder).filePath(previewprotocol::programName)), m_mainWindow(mainWindow)
+    : m_program(QDir(programFolder).filePath(previewprotocol::programName)),
+      m_mainWindow(mainWindow)
 {
 }
 
@@ -22,7 +23,8 @@ void PreviewClient::show(const QString &path)
 {
     // Read at once: another instance may write its own listing there next.
     QString error;
-    const std::optional<QByteArray> bytes = diskfile::load(path, std::numeric_limits<qint64>::max(), &error);
+    const std::optional<QByteArray> bytes =
+        diskfile::load(path, std::numeric_limits<qint64>::max(), &error);
     if (!bytes) {
         emit failed(notShown + path + "\r\n" + error);
         return;
@@ -72,8 +74,9 @@ void PreviewClient::ended()
     if (m_closedByUser)
         return;
     if (m_refusedAsRoot)
-        emit failed(notShown + "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。\r\n"
-                               "一般のユーザーとして起動してください。");
+        emit failed(notShown +
+                    "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。\r\n"
+                    "一般のユーザーとして起動してください。");
     else if (!started)
         emit failed(notShown + "プレビュー用のプログラムを起動できません。\r\n" + m_program);
     else

@@ -24,7 +24,8 @@ qsizetype SourceView::showText(const QString &text)
     const QStringView before(m_shown), after(text);
     const qsizetype shorter = std::min(before.size(), after.size());
     const qsizetype prefix =
-        std::mismatch(before.begin(), before.begin() + shorter, after.begin()).first - before.begin();
+        std::mismatch(before.begin(), before.begin() + shorter, after.begin()).first -
+        before.begin();
     const qsizetype suffix =
         std::mismatch(before.rbegin(), before.rbegin() + (shorter - prefix), after.rbegin()).first -
         before.rbegin();
@@ -47,18 +48,21 @@ qsizetype SourceView::showText(const QString &text, qsizetype keptAtStart, qsize
     if (keptAtEnd > 0 && text[text.size() - keptAtEnd] == u'\n')
         --keptAtEnd;
     const qsizetype removed = m_shown.size() - keptAtStart - keptAtEnd;
-    const QStringView added = QStringView(text).sliced(keptAtStart, text.size() - keptAtStart - keptAtEnd);
+    const QStringView added =
+        QStringView(text).sliced(keptAtStart, text.size() - keptAtStart - keptAtEnd);
     const qsizetype pairsRemoved = crLfPairs(QStringView(m_shown).sliced(keptAtStart, removed));
     // The pairs in the kept ends, each counted from the nearer end's side.
-    const qsizetype pairsBefore = keptAtStart <= keptAtEnd
-                                      ? crLfPairs(QStringView(text).first(keptAtStart))
-                                      : m_pairs - pairsRemoved - crLfPairs(QStringView(text).last(keptAtEnd));
+    const qsizetype pairsBefore =
+        keptAtStart <= keptAtEnd
+            ? crLfPairs(QStringView(text).first(keptAtStart))
+            : m_pairs - pairsRemoved - crLfPairs(QStringView(text).last(keptAtEnd));
     const qsizetype pairsAdded = crLfPairs(added);
     // One edit block: the layout hears of the change once, not once per line.
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.setPosition(int(keptAtStart - pairsBefore));
-    cursor.setPosition(int(keptAtStart - pairsBefore + removed - pairsRemoved), QTextCursor::KeepAnchor);
+    cursor.setPosition(int(keptAtStart - pairsBefore + removed - pairsRemoved),
+                       QTextCursor::KeepAnchor);
     cursor.insertText(added.toString());
     cursor.endEditBlock();
     m_pairs += pairsAdded - pairsRemoved;

@@ -12,4 +12,5 @@ enum class FileDialogs { Desktop, Toolkit };
 // system chosen, the look and the toolkit's own texts in Japanese. The
 // program, its window tests, the benchmarks and the screenshot tool all start
 // here, so that what they run is the window the seller sees.
-std::unique_ptr<QApplication> startApplication(int &argc, char **argv, FileDialogs dialogs = FileDialogs::Desktop);
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv,
+                                               FileDialogs dialogs = FileDialogs::Desktop);

@@ -5,10 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-void TypingLimit::attach(QLineEdit *box)
-{
-    box->installEventFilter(new TypingLimit(box));
-}
+void TypingLimit::attach(QLineEdit *box) { box->installEventFilter(new TypingLimit(box)); }
 
 TypingLimit::TypingLimit(QLineEdit *box) : QObject(box), m_box(box), m_least(box->maxLength())
 {
@@ -18,7 +15,8 @@ TypingLimit::TypingLimit(QLineEdit *box) : QObject(box), m_box(box), m_least(box
 
 QString TypingLimit::fitting(const QString &inserted) const
 {
-    const qsizetype room = m_box->maxLength() - (m_box->text().size() - m_box->selectedText().size());
+    const qsizetype room =
+        m_box->maxLength() - (m_box->text().size() - m_box->selectedText().size());
     qsizetype taken = 0;
     while (taken < qMin(room, inserted.size())) {
         const bool pair = inserted.at(taken).isHighSurrogate() && taken + 1 < inserted.size();

@@ -52,20 +52,20 @@ static void askAtSessionEnd(MainWindow &window)
 {
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager &session) {
-        bool ends = true;
-        if (window.form().hasUnsavedInput()) {
-            if (session.allowsInteraction()) {
-                ends = window.form().confirmClose();
-                session.release();
-            } else {  // no question may be asked: the input is kept as at a signal
-                window.form().keepUnsavedInput();
-            }
-        }
-        if (ends)
-            window.desktop().agreeToEnd();
-        else
-            session.cancel();
-    });
+                         bool ends = true;
+                         if (window.form().hasUnsavedInput()) {
+                             if (session.allowsInteraction()) {
+                                 ends = window.form().confirmClose();
+                                 session.release();
+                             } else {  // no question may be asked: the input is kept as at a signal
+                                 window.form().keepUnsavedInput();
+                             }
+                         }
+                         if (ends)
+                             window.desktop().agreeToEnd();
+                         else
+                             session.cancel();
+                     });
 }
 
 void guardUnsavedInput(MainWindow &window)

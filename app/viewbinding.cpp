@@ -21,7 +21,10 @@ namespace viewbinding {
 
 QString toModelText(QString widgetText) { return widgetText.replace('\n', QStringLiteral("\r\n")); }
 
-QString toWidgetText(QString modelText) { return modelText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString toWidgetText(QString modelText)
+{
+    return modelText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 static QColor colourOf(Rgb rgb, const QWidget *widget)
 {
@@ -31,7 +34,8 @@ static QColor colourOf(Rgb rgb, const QWidget *widget)
 }
 
 // What every control shares: enabled state, background, font size, focus.
-static void mirrorCommon(const ControlModel &model, QWidget *widget, QPalette::ColorRole backgroundRole)
+static void mirrorCommon(const ControlModel &model, QWidget *widget,
+                         QPalette::ColorRole backgroundRole)
 {
     widget->setEnabled(model.isEnabled());
     if (const auto rgb = model.background()) {
@@ -56,7 +60,8 @@ static void connectModel(ControlModel &model, Widget *widget, Mirror mirror)
         mirror();
     };
     QObject::connect(&model, &ControlModel::changed, widget, update);
-    QObject::connect(&model, &ControlModel::focusRequested, widget, [widget] { widget->setFocus(); });
+    QObject::connect(&model, &ControlModel::focusRequested, widget,
+                     [widget] { widget->setFocus(); });
     update();
 }
 
@@ -148,34 +153,35 @@ void bind(TextBoxModel &model, QPlainTextEdit *widget)
     connectModel(model, widget, [&model, widget] { mirrorCommon(model, widget, QPalette::Base); });
     QObject::connect(&model, &TextBoxModel::textChanged, widget, show);
     show();
-    QObject::connect(document, &QTextDocument::contentsChange, &model,
-                     [&model, document, sync, readWhole](int position, int removed, int added) {
-        if (sync->mirroring)
-            return;
-        sync->typing = true;
-        // The document may count its final block's end in the change.
-        const int length = document->characterCount() - 1;
-        const int beyond = qMax(0, position + added - length);
-        removed -= beyond;
-        added -= beyond;
-        const QString &old = model.text();
-        // Before the position, each block break is a CR LF in the model.
-        const qsizetype at = position + document->findBlock(position).blockNumber();
-        qsizetype end = at;
-        for (int n = 0; n < removed && end < old.size(); ++n)
-            end += old[end] == u'\r' ? 2 : 1;
-        const QString text = modelTextOf(document, position, qMax(added, 0));
-        const bool ranged = sync->aligned && removed >= 0 && added >= 0 && end <= old.size() &&
-                            sync->length - removed + added == length &&
-                            !text.contains(QChar::LineSeparator);
-        if (ranged) {
-            sync->length = length;
-            model.replace(at, end - at, text);
-        } else {
-            readWhole();
-        }
-        sync->typing = false;
-    });
+    QObject::connect(
+        document, &QTextDocument::contentsChange, &model,
+        [&model, document, sync, readWhole](int position, int removed, int added) {
+            if (sync->mirroring)
+                return;
+            sync->typing = true;
+            // The document may count its final block's end in the change.
+            const int length = document->characterCount() - 1;
+            const int beyond = qMax(0, position + added - length);
+            removed -= beyond;
+            added -= beyond;
+            const QString &old = model.text();
+            // Before the position, each block break is a CR LF in the model.
+            const qsizetype at = position + document->findBlock(position).blockNumber();
+            qsizetype end = at;
+            for (int n = 0; n < removed && end < old.size(); ++n)
+                end += old[end] == u'\r' ? 2 : 1;
+            const QString text = modelTextOf(document, position, qMax(added, 0));
+            const bool ranged = sync->aligned && removed >= 0 && added >= 0 && end <= old.size() &&
+                                sync->length - removed + added == length &&
+                                !text.contains(QChar::LineSeparator);
+            if (ranged) {
+                sync->length = length;
+                model.replace(at, end - at, text);
+            } else {
+                readWhole();
+            }
+            sync->typing = false;
+        });
 }
 
 void bind(TextBoxModel &model, SourceView *widget)
@@ -225,7 +231,8 @@ void bind(TextBoxModel &model, SourceView *widget)
             catchUpTimer->start(0);
         pending->whole = pending->whole || edit.whole;
         const qsizetype keptAtEnd = model.text().size() - edit.position - edit.added;
-        pending->keptAtStart = pending->edited ? qMin(pending->keptAtStart, edit.position) : edit.position;
+        pending->keptAtStart =
+            pending->edited ? qMin(pending->keptAtStart, edit.position) : edit.position;
         pending->keptAtEnd = pending->edited ? qMin(pending->keptAtEnd, keptAtEnd) : keptAtEnd;
         pending->edited = true;
     });
@@ -235,7 +242,8 @@ void bind(TextBoxModel &model, SourceView *widget)
         else if (!catchUpTimer->isActive())
             catchUpTimer->start(0);
     });
-    QObject::connect(&model, &ControlModel::focusRequested, widget, [widget] { widget->setFocus(); });
+    QObject::connect(&model, &ControlModel::focusRequested, widget,
+                     [widget] { widget->setFocus(); });
     pending->whole = true;
     catchUp();
 }

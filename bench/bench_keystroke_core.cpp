@@ -25,9 +25,7 @@ void KeystrokeCoreBench::plainCopy()
     QFETCH(QString, description);
     const QString &text = description;
     QString copy;
-    QBENCHMARK {
-        copy = QString(text.constData(), text.size());
-    }
+    QBENCHMARK { copy = QString(text.constData(), text.size()); }
     QCOMPARE(copy.size(), text.size());
 }
 
@@ -38,7 +36,8 @@ void KeystrokeCoreBench::typeAndTakeBack(FormFixture &f, const QString &text)
     // Typing a character and taking it back, in turn: each is one keystroke,
     // and both texts exist beforehand so the loop builds no input.
     bool add = true;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         f.form.Text2.setText(add ? typed : text);
         add = !add;
     }

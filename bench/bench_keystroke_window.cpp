@@ -35,8 +35,8 @@ static double percentile(Times times, double p)
 static void report(const char *what, const Times &window, const Times &bare)
 {
     const double w = percentile(window, 0.5), b = percentile(bare, 0.5);
-    qInfo("%-28s median %8.3f ms  p99 %8.3f ms | bare %8.3f ms  p99 %8.3f ms | ratio %5.2f", what, w,
-          percentile(window, 0.99), b, percentile(bare, 0.99), w / b);
+    qInfo("%-28s median %8.3f ms  p99 %8.3f ms | bare %8.3f ms  p99 %8.3f ms | ratio %5.2f", what,
+          w, percentile(window, 0.99), b, percentile(bare, 0.99), w / b);
 }
 
 static void settle()
@@ -70,7 +70,8 @@ static double heldKeyBacklog(QPlainTextEdit *box)
     QTimer repeat;
     QObject::connect(&repeat, &QTimer::timeout, [&] {
         for (; next <= std::min(clock.elapsed(), held); next += interval)
-            QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+            QCoreApplication::postEvent(
+                box, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
     });
     repeat.start(1);
     while (next <= held)
@@ -116,7 +117,8 @@ void KeystrokeWindowBench::keystroke()
             QApplication::clipboard()->setText(description);
             edit->paste();
         } else {
-            edit->setPlainText(QString(description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            edit->setPlainText(
+                QString(description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         }
         edit->moveCursor(QTextCursor::End);
         settle();
@@ -134,10 +136,14 @@ void KeystrokeWindowBench::keystroke()
         QElapsedTimer clock;
         clock.start();
         const auto *source = window.findChild<QPlainTextEdit *>("Text4");
-        QVERIFY(QTest::qWaitFor([&] { return source->document()->characterCount() - 1 == window.form().Text4.text().size(); }));
+        QVERIFY(QTest::qWaitFor([&] {
+            return source->document()->characterCount() - 1 == window.form().Text4.text().size();
+        }));
         const double caughtUp = double(clock.nsecsElapsed()) / 1e6, b = heldKeyBacklog(&bare);
-        qInfo("%-28s held key: answering %.0f ms after the release, the source box %.0f ms later | bare %.0f ms",
-              QTest::currentDataTag(), w, caughtUp, b);
+        qInfo(
+            "%-28s held key: answering %.0f ms after the release, the source box %.0f ms later | "
+            "bare %.0f ms",
+            QTest::currentDataTag(), w, caughtUp, b);
     }
 }
 

@@ -1,7 +1,7 @@
 // The preview: time from the Preview command to the page loaded in the
 // preview program's window. The first preview starts the preview program and
-// its browser engine; a second one reuses the window and the engine. Needs a display. A process has one first preview, so
-// scripts/bench.sh runs this program several times.
+// its browser engine; a second one reuses the window and the engine. Needs a display. A process has
+// one first preview, so scripts/bench.sh runs this program several times.
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
 #include "benchtext.h"
@@ -43,7 +43,8 @@ void PreviewBench::initTestCase()
 {
     // The program's folder receives prev.html: a fresh one, with the pictures.
     QVERIFY(folder.isValid());
-    prepareProgramFolder(folder.path(), RUMITA_PROGRAM_FOLDER, {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"});
+    prepareProgramFolder(folder.path(), RUMITA_PROGRAM_FOLDER,
+                         {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"});
     window = new MainWindow(folder.path());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -51,7 +52,8 @@ void PreviewBench::initTestCase()
     MainForm &form = window->form();
     form.Text1.setText("限定品ｶﾒﾗ 新品・未開封");
     form.Text2.setText(descriptionOfBytes(2 << 10));
-    form.Text3.setText("ノークレーム・ノーリターンでお願いします。\r\n発送は入金確認後二日以内です。");
+    form.Text3.setText(
+        "ノークレーム・ノーリターンでお願いします。\r\n発送は入金確認後二日以内です。");
 }
 
 void PreviewBench::firstPreview()
@@ -62,17 +64,17 @@ void PreviewBench::firstPreview()
         timer.start();
         QVERIFY(previewAndWait(*window));
         firstMs = timer.nsecsElapsed() / 1e6;
-        qInfo("first preview: %.1f ms; resident memory of the main program %.1f MB before, %.1f MB after",
-              firstMs, before / 1024.0, residentKilobytes() / 1024.0);
+        qInfo(
+            "first preview: %.1f ms; resident memory of the main program %.1f MB before, %.1f MB "
+            "after",
+            firstMs, before / 1024.0, residentKilobytes() / 1024.0);
     }
     QTest::setBenchmarkResult(firstMs, QTest::WalltimeMilliseconds);
 }
 
 void PreviewBench::secondPreview()
 {
-    QBENCHMARK {
-        QVERIFY(previewAndWait(*window));
-    }
+    QBENCHMARK { QVERIFY(previewAndWait(*window)); }
 }
 
 void PreviewBench::largeListing_data()
@@ -87,9 +89,7 @@ void PreviewBench::largeListing()
 {
     QFETCH(qsizetype, bytes);
     window->form().Text2.setText(descriptionOfBytes(bytes));
-    QBENCHMARK_ONCE {
-        QVERIFY(previewAndWait(*window, 120000));
-    }
+    QBENCHMARK_ONCE { QVERIFY(previewAndWait(*window, 120000)); }
 }
 
 void PreviewBench::cleanupTestCase()

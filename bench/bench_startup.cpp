@@ -110,7 +110,8 @@ void StartupBench::report(const char *what, const char *unit, double scale, Figu
 
 void StartupBench::timeToMainWindow()
 {
-    report("process start to main window shown", "ms", 1, [](const Run &r) { return r.milliseconds; });
+    report("process start to main window shown", "ms", 1,
+           [](const Run &r) { return r.milliseconds; });
     std::vector<double> times;
     for (const Run &run : runs)
         times.push_back(run.milliseconds);

@@ -43,9 +43,10 @@ inline QString unbrokenToken(qsizetype characters)
 // HTML with no line break, as a page's source copied from a browser often is.
 inline QString oneLineOfHtml(qsizetype characters)
 {
-    return repeatedTo(QStringLiteral("<div class=\"item\"><a href=\"https://example.com/item?id=42\">"
-                                     "商品の説明</a></div>"),
-                      characters);
+    return repeatedTo(
+        QStringLiteral("<div class=\"item\"><a href=\"https://example.com/item?id=42\">"
+                       "商品の説明</a></div>"),
+        characters);
 }
 
 // As many lines of one character each.

@@ -42,10 +42,7 @@ qint64 residentKilobytes()
 }
 
 // Whether a mapping's path contains the name.
-bool mapped(const QByteArray &name)
-{
-    return readProcFile("/proc/self/maps").contains(name);
-}
+bool mapped(const QByteArray &name) { return readProcFile("/proc/self/maps").contains(name); }
 
 // The browser engine starts helper processes once it runs.
 int childProcesses()

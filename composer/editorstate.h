@@ -57,12 +57,11 @@ struct EditorState {
     // The fixed pieces of the file-defined layout; only an opened memo file
     // supplies them, and they stay for the rest of the run.
     QString layoutPiece01, layoutPiece02, layoutPiece03, layoutPiece04, layoutPiece05,
-        layoutPiece06, layoutPiece07, layoutPiece08, layoutPiece09, layoutPiece10,
-        layoutPiece11, layoutPiece12, layoutPiece13, layoutPiece14, layoutPiece15,
-        layoutPiece16, layoutPiece17, layoutPiece18, layoutPiece19, layoutPiece20,
-        layoutPiece21, layoutPiece22, layoutPiece23, layoutPiece24, layoutPiece25,
-        layoutPiece26, layoutPiece27, layoutPiece28, layoutPiece29, layoutPiece30,
-        layoutPiece31;
+        layoutPiece06, layoutPiece07, layoutPiece08, layoutPiece09, layoutPiece10, layoutPiece11,
+        layoutPiece12, layoutPiece13, layoutPiece14, layoutPiece15, layoutPiece16, layoutPiece17,
+        layoutPiece18, layoutPiece19, layoutPiece20, layoutPiece21, layoutPiece22, layoutPiece23,
+        layoutPiece24, layoutPiece25, layoutPiece26, layoutPiece27, layoutPiece28, layoutPiece29,
+        layoutPiece30, layoutPiece31;
 
     static constexpr int layoutPieceCount = 31;
     // Piece n (1 to 31) as an array element, for the code that walks all of them.

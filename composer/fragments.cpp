@@ -98,14 +98,12 @@ const Pieces &customPieces()
         "<table><tr><TD width=\"100\" bgcolor=", " height=\"50\"><font color=",
         " size=2></center><center>", "</font></td>",
         // description body: 20 to 23
-        " <TD width=\"450\" bgcolor=", " height=\"100\"><font color=", ">",
-        "</font></Tr></td>",
+        " <TD width=\"450\" bgcolor=", " height=\"100\"><font color=", ">", "</font></Tr></td>",
         // other heading: 24 to 27
         "<table><tr><TD width=\"100\" bgcolor=", " height=\"50\"><font color=",
         " size=2></center><center>", "</font></td>",
         // other body: 28 to 31
-        " <TD width=\"450\" bgcolor=", " height=\"100\"><font color=", ">",
-        "</font></Tr></td>"};
+        " <TD width=\"450\" bgcolor=", " height=\"100\"><font color=", ">", "</font></Tr></td>"};
     return pieces;
 }
 
@@ -150,8 +148,9 @@ void buildLayoutSet(EditorState &s, const Pieces &p)
 {
     s.titleHeadFragment = interleave(p, 1, {s.headCellColour, s.headTextColour, s.titleLabel});
     s.titleBodyFragment = layoutTitleBody(s, p);
-    s.paymentFragment = interleave(p, 10, {s.headCellColour, s.headTextColour, s.bodyCellColour,
-                                           s.bodyTextColour, s.paymentText});
+    s.paymentFragment = interleave(
+        p, 10,
+        {s.headCellColour, s.headTextColour, s.bodyCellColour, s.bodyTextColour, s.paymentText});
     s.descriptionHeadFragment =
         interleave(p, 16, {s.headCellColour, s.headTextColour, s.descriptionLabel});
     s.descriptionBodyFragment =

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-ControlModel::ControlModel(const QString &name, QObject *parent) : QObject(parent) { setObjectName(name); }
+ControlModel::ControlModel(const QString &name, QObject *parent) : QObject(parent)
+{
+    setObjectName(name);
+}
 
 void ControlModel::setEnabled(bool enabled)
 {
@@ -79,7 +82,8 @@ void CheckBoxModel::setValue(qint16 value)
 }
 
 ComboBoxModel::ComboBoxModel(const QString &name, const QStringList &items, QObject *parent)
-    : ControlModel(name, parent), m_items(items)
+    : ControlModel(name, parent),
+      m_items(items)
 {
 }
 

@@ -26,8 +26,9 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
     QList<ControlModel *> controls{&Text1, &Text2, &Text3, &Text4};
     for (CheckBoxModel MainForm::*box : memoBoxes)
         controls << &(this->*box);
-    controls << QList<ControlModel *>{&Check1, &Check11, &Combo4, &Combo1, &Combo5, &Combo2, &Combo3, &Combo6,
-                                 &Combo7, &Image1, &Image2, &Label5_0, &Label5_2, &Label5_3, &Label5_4};
+    controls << QList<ControlModel *>{&Check1, &Check11,  &Combo4,   &Combo1,   &Combo5,
+                                      &Combo2, &Combo3,   &Combo6,   &Combo7,   &Image1,
+                                      &Image2, &Label5_0, &Label5_2, &Label5_3, &Label5_4};
     for (ControlModel *control : controls)
         control->setParent(this);
 
@@ -50,7 +51,9 @@ MainForm::MainForm(UserInterface &ui, const QString &programFolder, QObject *par
     Text2.setHandler([this] { onInputTextChanged(fragments::Section::Description); });
     Text3.setHandler([this] { onInputTextChanged(fragments::Section::Other); });
     for (int method = 0; method < paymentMethodCount; ++method)
-        (this->*paymentMethods[method].box).setHandler([this, method] { onPaymentMethodToggled(method); });
+        (this->*paymentMethods[method].box).setHandler([this, method] {
+            onPaymentMethodToggled(method);
+        });
     Check12.setHandler([this] { onOmitPaymentToggled(); });
     Check13.setHandler([this] { onOmitOtherToggled(); });
     Combo4.setHandler([this] { onTitleSizePicked(); });
@@ -98,8 +101,9 @@ void MainForm::startUp()
     s.listingOpen = "<center><body>";
     s.listingClose = "</table></center></body>";
     s.titleLabel = "■商品名■";
-    s.paymentFootnote = "</font></center><center><font color=#000000 size=2>"
-                        "［上記のお支払方法がご利用頂けます。］</font></center>";
+    s.paymentFootnote =
+        "</font></center><center><font color=#000000 size=2>"
+        "［上記のお支払方法がご利用頂けます。］</font></center>";
     s.descriptionLabel = "■商品説明■";
     s.otherLabel = "■その他■";
     // The ticked bank transfer box starts with a wording of its own, which
@@ -143,10 +147,7 @@ static QString withBreakTags(const QString &text)
     return out;
 }
 
-static qsizetype withBreakTagsSize(QStringView text)
-{
-    return text.size() + text.count(u'\n') * 3;
-}
+static qsizetype withBreakTagsSize(QStringView text) { return text.size() + text.count(u'\n') * 3; }
 
 static bool holdsAt(QStringView text, qsizetype at, QStringView part)
 {
@@ -218,10 +219,11 @@ bool MainForm::spliceStandardSection(fragments::Section section)
         s.listingClose.size();
     const qsizetype bodyAt = s.syuturyoku.size() - followingBody - body.size();
     const qsizetype listingAt = bodyAt + opening.size() + at;
-    if (listed && (Text4.text().size() != s.syuturyoku.size() || !holdsAt(s.syuturyoku, bodyAt, opening) ||
-                   !holdsAt(s.syuturyoku, listingAt, removed) ||
-                   !holdsAt(s.syuturyoku, bodyAt + body.size() - fragments::standardBodyClosing.size(),
-                            fragments::standardBodyClosing)))
+    if (listed &&
+        (Text4.text().size() != s.syuturyoku.size() || !holdsAt(s.syuturyoku, bodyAt, opening) ||
+         !holdsAt(s.syuturyoku, listingAt, removed) ||
+         !holdsAt(s.syuturyoku, bodyAt + body.size() - fragments::standardBodyClosing.size(),
+                  fragments::standardBodyClosing)))
         return false;
 
     spliceText(converted, at, removed.size(), added);

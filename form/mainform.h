@@ -48,9 +48,9 @@ public:
     // The nine payment methods, in listing order.
     CheckBoxModel Check20{"Check20"}, Check5{"Check5"}, Check2{"Check2"}, Check3{"Check3"},
         Check7{"Check7"}, Check6{"Check6"}, Check9{"Check9"}, Check4{"Check4"}, Check8{"Check8"};
-    CheckBoxModel Check12{"Check12"}, Check13{"Check13"};  // omit payment, omit other notes
-    CheckBoxModel Check1{"Check1"}, Check11{"Check11"};    // standard frame, custom frame
-    ComboBoxModel Combo4;                                  // title size
+    CheckBoxModel Check12{"Check12"}, Check13{"Check13"};          // omit payment, omit other notes
+    CheckBoxModel Check1{"Check1"}, Check11{"Check11"};            // standard frame, custom frame
+    ComboBoxModel Combo4;                                          // title size
     ComboBoxModel Combo1, Combo5, Combo2, Combo3, Combo6, Combo7;  // colours
     PictureModel Image1{"Image1"}, Image2{"Image2"};
     // Section captions on the yellow blocks; start-up sets their texts and sizes.

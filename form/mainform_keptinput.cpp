@@ -22,7 +22,8 @@ void MainForm::keepUnsavedInput()
         return;
     // Named by the time, which also orders them; a second one in the same
     // second gets a number.
-    const QString name = folder + '/' + QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss");
+    const QString name =
+        folder + '/' + QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss");
     QString path = name + ".qip";
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QStringLiteral("%1_%2.qip").arg(name).arg(n);
@@ -35,19 +36,22 @@ void MainForm::keepUnsavedInput()
 void MainForm::offerKeptInput()
 {
     QStringList waiting;
-    for (const QFileInfo &file : QDir(userfolders::state(false)).entryInfoList({"*.qip"}, QDir::Files, QDir::Name))
+    for (const QFileInfo &file :
+         QDir(userfolders::state(false)).entryInfoList({"*.qip"}, QDir::Files, QDir::Name))
         if (file.permission(QFile::WriteOwner))
             waiting << file.filePath();
     if (waiting.isEmpty())
         return;
-    const bool open = m_ui.ask(programTitle,
-                               QStringLiteral("前回ルミタが終了させられたとき、保存していない入力がありました。"
-                                              "その入力を次のファイルに残してあります。\r\n%1\r\n"
-                                              "このファイルを開きますか？")
-                                   .arg(waiting.last())) == UserInterface::yes;
+    const bool open =
+        m_ui.ask(programTitle,
+                 QStringLiteral("前回ルミタが終了させられたとき、保存していない入力がありました。"
+                                "その入力を次のファイルに残してあります。\r\n%1\r\n"
+                                "このファイルを開きますか？")
+                     .arg(waiting.last())) == UserInterface::yes;
     for (const QString &path : waiting)
-        QFile::setPermissions(path, QFile::permissions(path) & ~(QFile::WriteOwner | QFile::WriteUser |
-                                                                 QFile::WriteGroup | QFile::WriteOther));
+        QFile::setPermissions(path,
+                              QFile::permissions(path) & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                           QFile::WriteGroup | QFile::WriteOther));
     if (open)
         openMemoFile(waiting.last());
 }

@@ -189,10 +189,12 @@ QByteArray MainForm::inputAsSaved() const { return memofile::compose(memoOf(*thi
 static QString nameCharacters(const QStringList &characters)
 {
     QStringList names;
-    for (const QString &character : characters.first(qMin(characters.size(), namedCharactersAtMost))) {
+    for (const QString &character :
+         characters.first(qMin(characters.size(), namedCharactersAtMost))) {
         const char32_t point = cp932::codePointOf(character);
         names << QStringLiteral("「%1」(U+%2)")
-                     .arg(QChar::isSurrogate(point) ? QString(QChar::ReplacementCharacter) : character,
+                     .arg(QChar::isSurrogate(point) ? QString(QChar::ReplacementCharacter)
+                                                    : character,
                           QString::number(point, 16).toUpper().rightJustified(4, u'0'));
     }
     QString text = names.join(QStringLiteral("　"));
@@ -220,10 +222,9 @@ void MainForm::saveMemo()
     const QString text = memofile::text(memoOf(*this));
     const QStringList missing = cp932::unrepresentable(text);
     if (!missing.isEmpty() &&
-        m_ui.ask(programTitle,
-                 QStringLiteral("次の文字はルミタファイルに保存できません。\r\n%1\r\n"
-                                "これらを「?」に置き換えて保存しますか？")
-                     .arg(nameCharacters(missing))) != UserInterface::yes)
+        m_ui.ask(programTitle, QStringLiteral("次の文字はルミタファイルに保存できません。\r\n%1\r\n"
+                                              "これらを「?」に置き換えて保存しますか？")
+                                   .arg(nameCharacters(missing))) != UserInterface::yes)
         return;
 
     // A file Open would refuse keeps the work on disk, but the user should

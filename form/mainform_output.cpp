@@ -13,10 +13,11 @@ void MainForm::preview()
     // the page shows what the clipboard carries.
     const QString path = previewfile::location(state.appFolder);
     QString error;
-    if (!previewfile::write(path,
-                            cp932::encode(state.syuturyoku + "\r\n", cp932::Unwritable::CharacterReference),
-                            &error)) {
-        m_ui.tell(programTitle, "プレビュー用のファイルを書き込めませんでした。\r\n" + path + "\r\n" + error,
+    if (!previewfile::write(
+            path, cp932::encode(state.syuturyoku + "\r\n", cp932::Unwritable::CharacterReference),
+            &error)) {
+        m_ui.tell(programTitle,
+                  "プレビュー用のファイルを書き込めませんでした。\r\n" + path + "\r\n" + error,
                   UserInterface::Icon::Warning);
         return;
     }
@@ -39,7 +40,8 @@ QString MainForm::helpText()
         "［ＨＥＬＰ］",
         "■新規作成■＞＞左上のメニューに新規作成があります。「作成中の文章は失われます」",
         "■プレビュー■＞＞すべて入力が済みましたら下のプレビューを押してください。",
-        "■貼り付け状態■＞＞貼り付け状態にするとオークションの説明欄に右クリックで貼り付け出来ます。",
+        "■貼り付け状態■＞＞貼り付け状態にするとオークションの説明欄に右クリックで貼り付け出来ます"
+        "。",
         "■タイトルサイズ■＞＞左下のタイトルサイズで大きさを変更できます。",
         "■省略項目■＞＞左下の支払い（銀行振り込み）その他省略にチェックを入れると省略出来ます。",
         "■書き換え■＞＞文字を入力後でも標準・カスタム等を変更すると背景だけが変更されます。",

@@ -28,7 +28,8 @@ QRect CompactStyle::subControlRect(ComplexControl control, const QStyleOptionCom
         const QRect arrow(inside.right() - listArrowWidth + 1, inside.top(), listArrowWidth,
                           inside.height());
         const QRect field = inside.adjusted(0, 0, -listArrowWidth, 0);
-        return visualRect(option->direction, option->rect, subControl == SC_ComboBoxArrow ? arrow : field);
+        return visualRect(option->direction, option->rect,
+                          subControl == SC_ComboBoxArrow ? arrow : field);
     }
     QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
     if (control == CC_GroupBox && subControl == SC_GroupBoxLabel) {

@@ -10,14 +10,22 @@ namespace cp932 {
 static char16_t codePageForm(char16_t c)
 {
     switch (c) {
-    case u'\u301C': return u'\uFF5E';  // wave dash
-    case u'\u2212': return u'\uFF0D';  // minus sign
-    case u'\u2016': return u'\u2225';  // double vertical line
-    case u'\u00A2': return u'\uFFE0';  // cent sign
-    case u'\u00A3': return u'\uFFE1';  // pound sign
-    case u'\u00AC': return u'\uFFE2';  // not sign
-    case u'\u2014': return u'\u2015';  // em dash
-    default: return c;
+    case u'\u301C':
+        return u'\uFF5E';  // wave dash
+    case u'\u2212':
+        return u'\uFF0D';  // minus sign
+    case u'\u2016':
+        return u'\u2225';  // double vertical line
+    case u'\u00A2':
+        return u'\uFFE0';  // cent sign
+    case u'\u00A3':
+        return u'\uFFE1';  // pound sign
+    case u'\u00AC':
+        return u'\uFFE2';  // not sign
+    case u'\u2014':
+        return u'\u2015';  // em dash
+    default:
+        return c;
     }
 }
 
@@ -35,7 +43,8 @@ static bool holdsLoneSurrogate(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!text.at(i).isSurrogate())
             continue;
-        if (!text.at(i).isHighSurrogate() || i + 1 == text.size() || !text.at(i + 1).isLowSurrogate())
+        if (!text.at(i).isHighSurrogate() || i + 1 == text.size() ||
+            !text.at(i + 1).isLowSurrogate())
             return true;
         ++i;
     }

@@ -68,18 +68,28 @@ std::optional<QByteArray> load(const QString &path, qint64 maxSize, QString *err
 static QString cause(int error)
 {
     switch (error) {
-    case ENOSPC: return QStringLiteral("ディスクの空き容量が足りません。");
-    case EDQUOT: return QStringLiteral("ディスクの使用量の上限に達しています。");
-    case EFBIG: return QStringLiteral("ファイルが大きすぎます。");
-    case EROFS: return QStringLiteral("保存先は読み取り専用です。");
+    case ENOSPC:
+        return QStringLiteral("ディスクの空き容量が足りません。");
+    case EDQUOT:
+        return QStringLiteral("ディスクの使用量の上限に達しています。");
+    case EFBIG:
+        return QStringLiteral("ファイルが大きすぎます。");
+    case EROFS:
+        return QStringLiteral("保存先は読み取り専用です。");
     case EACCES:
-    case EPERM: return QStringLiteral("保存先に書き込む権限がありません。");
-    case EISDIR: return QStringLiteral("同じ名前のフォルダーがあります。");
-    case ENAMETOOLONG: return QStringLiteral("ファイル名が長すぎます。");
+    case EPERM:
+        return QStringLiteral("保存先に書き込む権限がありません。");
+    case EISDIR:
+        return QStringLiteral("同じ名前のフォルダーがあります。");
+    case ENAMETOOLONG:
+        return QStringLiteral("ファイル名が長すぎます。");
     case ENOENT:
-    case ENOTDIR: return QStringLiteral("保存先のフォルダーが見つかりません。");
-    case EIO: return QStringLiteral("ディスクの読み書きでエラーが起きました。");
-    default: return QStringLiteral("システムのエラー番号は %1 です。").arg(error);
+    case ENOTDIR:
+        return QStringLiteral("保存先のフォルダーが見つかりません。");
+    case EIO:
+        return QStringLiteral("ディスクの読み書きでエラーが起きました。");
+    default:
+        return QStringLiteral("システムのエラー番号は %1 です。").arg(error);
     }
 }
 
@@ -129,8 +139,9 @@ static bool putInPlace(const QString &path, const QByteArray &bytes, Durability 
     auto failed = [old, error](const QString &step, int number, const QString &temporary) {
         if (!temporary.isEmpty())
             ::unlink(QFile::encodeName(temporary).constData());
-        return fail(error, step + cause(number) +
-                               (old ? QStringLiteral("元のファイルはそのまま残っています。") : QString()));
+        return fail(error,
+                    step + cause(number) +
+                        (old ? QStringLiteral("元のファイルはそのまま残っています。") : QString()));
     };
     QString temporary;
     const int fd = createBeside(QFileInfo(path).absolutePath(), temporary);
@@ -148,8 +159,10 @@ static bool putInPlace(const QString &path, const QByteArray &bytes, Durability 
     if (durability == Durability::Synced && ::fdatasync(fd) != 0)
         return failedWhileOpen(QStringLiteral("書き込んだ内容をディスクに書き出せませんでした。"));
     if (::close(fd) != 0)
-        return failed(QStringLiteral("書き込んだファイルを閉じられませんでした。"), errno, temporary);
-    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
+        return failed(QStringLiteral("書き込んだファイルを閉じられませんでした。"), errno,
+                      temporary);
+    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) !=
+        0)
         return failed(old ? QStringLiteral("書き込んだ内容でファイルを置き換えられませんでした。")
                           : QStringLiteral("書き込んだファイルにその名前を付けられませんでした。"),
                       errno, temporary);
@@ -169,9 +182,11 @@ bool save(const QString &path, const QByteArray &bytes, QString *error)
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir())
         return fail(error, notARegularFile);
-    const QString finalPath = target.isSymLink() && target.exists() ? target.canonicalFilePath() : path;
+    const QString finalPath =
+        target.isSymLink() && target.exists() ? target.canonicalFilePath() : path;
     struct stat old;
-    const bool existed = ::stat(QFile::encodeName(finalPath).constData(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool existed =
+        ::stat(QFile::encodeName(finalPath).constData(), &old) == 0 && S_ISREG(old.st_mode);
     return putInPlace(finalPath, bytes, Durability::Synced, existed ? &old : nullptr, error);
 }
 

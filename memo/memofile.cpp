@@ -150,7 +150,8 @@ std::optional<MemoRecord> read(const QByteArray &bytes, QString *error)
         if (at < 0) {
             // Without the 53rd marker the last piece is the rest of the file.
             if (i < fieldCount - 1)
-                return refused(QStringLiteral("項目が足りません。ルミタファイルでないか、途中で切れています。"));
+                return refused(QStringLiteral(
+                    "項目が足りません。ルミタファイルでないか、途中で切れています。"));
             parts[i] = all.sliced(from);
             lastRunsToEnd = true;
             break;

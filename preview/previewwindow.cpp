@@ -47,7 +47,8 @@ static QWebEngineProfile *listingProfile()
 class ListingPage : public QWebEnginePage {
 public:
     ListingPage(PreviewWindow *window, QObject *parent)
-        : QWebEnginePage(listingProfile(), parent), m_window(window)
+        : QWebEnginePage(listingProfile(), parent),
+          m_window(window)
     {
         QWebEngineSettings *s = settings();
         s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
@@ -103,7 +104,8 @@ private:
             return false;
         }
         if (isMainFrame) {
-            m_loading = std::exchange(m_loadRequested, false) && previewscheme::names(url, m_listingPath);
+            m_loading =
+                std::exchange(m_loadRequested, false) && previewscheme::names(url, m_listingPath);
             return m_loading;
         }
         return m_loading && type != NavigationTypeRedirect && type != NavigationTypeReload;
@@ -132,7 +134,8 @@ protected:
         menu->setAttribute(Qt::WA_DeleteOnClose);
         add(menu, QWebEnginePage::Copy, QStringLiteral("コピー(&C)"));
         if (lastContextMenuRequest() && lastContextMenuRequest()->linkUrl().isValid())
-            add(menu, QWebEnginePage::CopyLinkToClipboard, QStringLiteral("リンクのアドレスをコピー(&L)"));
+            add(menu, QWebEnginePage::CopyLinkToClipboard,
+                QStringLiteral("リンクのアドレスをコピー(&L)"));
         add(menu, QWebEnginePage::SelectAll, QStringLiteral("すべて選択(&A)"));
         menu->popup(event->globalPos());
     }

@@ -36,8 +36,11 @@ std::optional<Request> RequestReader::next()
                 n[i] = fields[i + 1].toInt(&ok);
             size = ok ? fields[7].toLongLong(&ok) : -1;
             if (ok && size >= 0)
-                request = Request{false, QRect(n[0], n[1], n[2], n[3]), QSize(n[4], n[5]),
-                                      QUrl::fromPercentEncoding(fields[8]), {}};
+                request = Request{false,
+                                  QRect(n[0], n[1], n[2], n[3]),
+                                  QSize(n[4], n[5]),
+                                  QUrl::fromPercentEncoding(fields[8]),
+                                  {}};
         }
         if (!request) {
             m_input.remove(0, end + 1);

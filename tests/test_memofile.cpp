@@ -30,21 +30,28 @@ static QByteArray withField(int field, const QString &value)
 static QString outcome(const QByteArray &bytes)
 {
     const auto r = memofile::read(bytes, nullptr);
-    return r ? QString("%1|%2|%3|%4").arg(r->description, r->pieces.back()).arg(r->titleSize).arg(r->layoutMode) : "refused";
+    return r ? QString("%1|%2|%3|%4")
+                   .arg(r->description, r->pieces.back())
+                   .arg(r->titleSize)
+                   .arg(r->layoutMode)
+             : "refused";
 }
 
 void MemoFileTest::reading_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("read");  // "same": taken, and written back to the same bytes
-    auto row = [](const QString &name, const QByteArray &bytes, const QString &read) { QTest::newRow(qPrintable(name)) << bytes << read; };
+    auto row = [](const QString &name, const QByteArray &bytes, const QString &read) {
+        QTest::newRow(qPrintable(name)) << bytes << read;
+    };
     // Every value the window can show is taken; one step outside is refused.
     // The boxes, then Combo4, layout, Combo1, Combo5, Combo2, Combo3, Combo6, Combo7.
     const int highs[] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 5, 3, 6, 6, 2, 3};
     for (int field = 3; field <= 21; ++field) {
         const int low = field == 15, high = highs[field - 3];
         for (int value : {low - 1, low, high, high + 1})
-            row(QString("field %1 = %2").arg(field).arg(value), withField(field, QString::number(value)),
+            row(QString("field %1 = %2").arg(field).arg(value),
+                withField(field, QString::number(value)),
                 value < low || value > high ? "refused" : "same");
     }
     const QByteArray blank = withField(-1, {});
@@ -70,7 +77,8 @@ void MemoFileTest::reading_data()
     const QDir corpus(qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo");
     for (const QString &name : corpus.entryList({"*.qip"})) {
         QFile file(corpus.filePath(name));
-        row(name, file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable", name.startsWith("valid-") ? "taken" : "refused");
+        row(name, file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable",
+            name.startsWith("valid-") ? "taken" : "refused");
     }
 }
 
@@ -81,7 +89,8 @@ void MemoFileTest::reading()
     if (read == "same")
         QCOMPARE(memofile::compose(memofile::read(bytes, nullptr).value()), bytes);
     else
-        QVERIFY2(read == "taken" ? outcome(bytes) != "refused" : outcome(bytes) == read, qPrintable(outcome(bytes)));
+        QVERIFY2(read == "taken" ? outcome(bytes) != "refused" : outcome(bytes) == read,
+                 qPrintable(outcome(bytes)));
 }
 
 QTEST_GUILESS_MAIN(MemoFileTest)

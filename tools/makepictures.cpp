@@ -35,8 +35,8 @@ const std::array<double, 11> kLineLengths{0.92, 0.78, 0.97, 0.64, 0.85, 0.71,
                                           0.95, 0.58, 0.88, 0.81, 0.67};
 
 // Fills `count` text bars of height `h`, `pitch` apart, inside `area`.
-void drawTextBars(QPainter &p, const QRect &area, int count, int h, int pitch,
-                  const QColor &colour, int seed, bool lastShort = true)
+void drawTextBars(QPainter &p, const QRect &area, int count, int h, int pitch, const QColor &colour,
+                  int seed, bool lastShort = true)
 {
     for (int i = 0; i < count; ++i) {
         double f = kLineLengths[(seed + i) % kLineLengths.size()];
@@ -92,8 +92,7 @@ const QColor white(0xff, 0xff, 0xff);
 const QColor teal(0x00, 0x80, 0x80);
 
 // Page outline: corner folded 6 px.
-const QPolygon page({QPoint(4, 1), QPoint(21, 1), QPoint(27, 7),
-                     QPoint(27, 30), QPoint(4, 30)});
+const QPolygon page({QPoint(4, 1), QPoint(21, 1), QPoint(27, 7), QPoint(27, 30), QPoint(4, 30)});
 
 struct Bar {
     QRect r;
@@ -118,7 +117,7 @@ std::vector<Bar> bars()
         {QRect(7, 4, 11, 2), navy},
     };
 }
-} // namespace icon
+}  // namespace icon
 
 QImage drawIcon()
 {
@@ -146,8 +145,8 @@ QImage drawIcon()
 
     // Store it as an indexed image so the file carries exactly the palette the
     // drawing uses.
-    QList<QRgb> table{qRgba(0, 0, 0, 0), black.rgb(), navy.rgb(), blue.rgb(),
-                      grey.rgb(), silver.rgb(), white.rgb(), teal.rgb()};
+    QList<QRgb> table{qRgba(0, 0, 0, 0), black.rgb(),  navy.rgb(),  blue.rgb(),
+                      grey.rgb(),        silver.rgb(), white.rgb(), teal.rgb()};
     return img.convertToFormat(QImage::Format_Indexed8, table,
                                Qt::ThresholdDither | Qt::AvoidDither);
 }
@@ -167,16 +166,14 @@ QString iconSvg()
             out += QStringLiteral("%1,%2 ").arg(pt.x() + d).arg(pt.y() + d);
         return out.trimmed();
     };
-    t << "  <polygon points=\"" << points(page, 1.5) << "\" fill=\"" << hex(grey)
-      << "\"/>\n";
-    t << "  <polygon points=\"" << points(page, 0.5) << "\" fill=\"" << hex(white)
-      << "\" stroke=\"" << hex(black) << "\" stroke-width=\"1\"/>\n";
-    t << "  <polygon points=\"21.5,1.5 21.5,7.5 27.5,7.5\" fill=\"" << hex(silver)
-      << "\" stroke=\"" << hex(black) << "\" stroke-width=\"1\"/>\n";
+    t << "  <polygon points=\"" << points(page, 1.5) << "\" fill=\"" << hex(grey) << "\"/>\n";
+    t << "  <polygon points=\"" << points(page, 0.5) << "\" fill=\"" << hex(white) << "\" stroke=\""
+      << hex(black) << "\" stroke-width=\"1\"/>\n";
+    t << "  <polygon points=\"21.5,1.5 21.5,7.5 27.5,7.5\" fill=\"" << hex(silver) << "\" stroke=\""
+      << hex(black) << "\" stroke-width=\"1\"/>\n";
     for (const Bar &b : bars())
-        t << "  <rect x=\"" << b.r.x() << "\" y=\"" << b.r.y() << "\" width=\""
-          << b.r.width() << "\" height=\"" << b.r.height() << "\" fill=\""
-          << hex(b.c) << "\"/>\n";
+        t << "  <rect x=\"" << b.r.x() << "\" y=\"" << b.r.y() << "\" width=\"" << b.r.width()
+          << "\" height=\"" << b.r.height() << "\" fill=\"" << hex(b.c) << "\"/>\n";
     t << "</svg>\n";
     return s;
 }
@@ -233,14 +230,13 @@ QImage drawDesignStandard()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
 
-    const std::array<QColor, 6> frames{QColor("#3366cc"), QColor("#450526"),
-                                       QColor("#808080"), QColor("#ED9BA0"),
-                                       QColor("#000000"), QColor("#3DBA65")};
+    const std::array<QColor, 6> frames{QColor("#3366cc"), QColor("#450526"), QColor("#808080"),
+                                       QColor("#ED9BA0"), QColor("#000000"), QColor("#3DBA65")};
     const QSizeF card(32, 60);
     // Fanned like a hand of cards around a point below the middle; the first
     // colour ends up at the back on the left, the last in front on the right.
     const QPointF pivot(kPicW / 2.0, 109.0);
-    const double radius = 40.0; // pivot to the bottom edge of each card
+    const double radius = 40.0;  // pivot to the bottom edge of each card
     const double spread = 9.0;
     for (int i = 0; i < 6; ++i) {
         const double angle = (i - 2.5) * spread;
@@ -269,7 +265,7 @@ void drawCustomListing(QPainter &p, const QRect &area, int headW,
 
     int y = area.top() + 1 + gap;
     const int left = area.left() + 1 + gap;
-    const int right = area.right() - gap; // inclusive
+    const int right = area.right() - gap;  // inclusive
     int seed = 2;
     for (int h : rowHeights) {
         const QRect head(left, y, headW, h);
@@ -280,8 +276,7 @@ void drawCustomListing(QPainter &p, const QRect &area, int headW,
         const int hy = y + qMax(2, h / 2 - 2);
         p.fillRect(QRect(head.left() + 2, hy, headW - 5, 2), Qt::white);
         if (h >= 12)
-            p.fillRect(QRect(head.left() + 2, hy + 3, (headW - 5) * 2 / 3, 2),
-                       Qt::white);
+            p.fillRect(QRect(head.left() + 2, hy + 3, (headW - 5) * 2 / 3, 2), Qt::white);
         // Body text.
         const int lines = qMax(1, (h - 3) / 4);
         drawTextBars(p, body.adjusted(3, 3, -3, -2), lines, 2, 4, kInk, seed);
@@ -309,13 +304,13 @@ QImage drawDesignCustom()
 // heading row and a plain body row.
 constexpr int kHeadH = 7;
 
-int drawStandardSection(QPainter &p, int x, int y, int w, int bodyH,
-                        int headMark, const std::function<void(const QRect &)> &body)
+int drawStandardSection(QPainter &p, int x, int y, int w, int bodyH, int headMark,
+                        const std::function<void(const QRect &)> &body)
 {
     const QRect table(x, y, w, kHeadH + bodyH);
-    p.fillRect(table, kBlue);                                      // border
-    p.fillRect(table.adjusted(1, kHeadH, -1, -1), Qt::white);      // body row
-    p.fillRect(QRect(x + 3, y + 2, headMark, 2), Qt::white);       // heading text
+    p.fillRect(table, kBlue);                                  // border
+    p.fillRect(table.adjusted(1, kHeadH, -1, -1), Qt::white);  // body row
+    p.fillRect(QRect(x + 3, y + 2, headMark, 2), Qt::white);   // heading text
     body(QRect(x + 1, y + kHeadH, w - 2, bodyH - 1));
     return y + kHeadH + bodyH;
 }
@@ -336,19 +331,25 @@ QImage drawStandardSample()
     int y = 2;
 
     // Title: one heavier line.
-    y = drawStandardSection(p, x, y, w, 9, 22, [&](const QRect &r) {
-        p.fillRect(QRect(r.left() + 3, r.top() + 3, r.width() * 7 / 10, 3), kInk);
-    }) + gap;
+    y = drawStandardSection(p, x, y, w, 9, 22,
+                            [&](const QRect &r) {
+                                p.fillRect(QRect(r.left() + 3, r.top() + 3, r.width() * 7 / 10, 3),
+                                           kInk);
+                            }) +
+        gap;
 
     // Payment: the accepted methods are listed as blue lines.
-    y = drawStandardSection(p, x, y, w, bodyFor(2), 16, [&](const QRect &r) {
-        drawTextBars(p, r.adjusted(3, 3, -3, 0), 2, 2, 4, kBlue, 3, false);
-    }) + gap;
+    y = drawStandardSection(p, x, y, w, bodyFor(2), 16,
+                            [&](const QRect &r) {
+                                drawTextBars(p, r.adjusted(3, 3, -3, 0), 2, 2, 4, kBlue, 3, false);
+                            }) +
+        gap;
 
     // Description: a paragraph of dark text.
-    y = drawStandardSection(p, x, y, w, bodyFor(3), 26, [&](const QRect &r) {
-        drawTextBars(p, r.adjusted(3, 3, -3, 0), 3, 2, 4, kInk, 0);
-    }) + gap;
+    y = drawStandardSection(
+            p, x, y, w, bodyFor(3), 26,
+            [&](const QRect &r) { drawTextBars(p, r.adjusted(3, 3, -3, 0), 3, 2, 4, kInk, 0); }) +
+        gap;
 
     // Other notes take what is left above the bottom margin.
     drawStandardSection(p, x, y, w, kPicH - 2 - y - kHeadH, 20, [&](const QRect &r) {
@@ -362,12 +363,11 @@ QImage drawCustomSample()
     QImage img(kPicW, kPicH, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
-    drawCustomListing(p, QRect(3, 3, kPicW - 6, kPicH - 6), 22, {10, 17, 25, 17},
-                      2);
+    drawCustomListing(p, QRect(3, 3, kPicW - 6, kPicH - 6), 22, {10, 17, 25, 17}, 2);
     return img;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -403,10 +403,10 @@ int main(int argc, char **argv)
     const QImage hime = drawStandardSample();
     const QImage kime = drawCustomSample();
     ok &= save(hime, out.filePath("hime.jpg"), 90);
-    ok &= save(greyed(hime, 0.45).convertToFormat(QImage::Format_RGB32),
-               out.filePath("hime2.jpg"), 90);
+    ok &= save(greyed(hime, 0.45).convertToFormat(QImage::Format_RGB32), out.filePath("hime2.jpg"),
+               90);
     ok &= save(kime, out.filePath("kime.jpg"), 90);
-    ok &= save(greyed(kime, 0.45).convertToFormat(QImage::Format_RGB32),
-               out.filePath("kime2.jpg"), 90);
+    ok &= save(greyed(kime, 0.45).convertToFormat(QImage::Format_RGB32), out.filePath("kime2.jpg"),
+               90);
     return ok ? 0 : 1;
 }

@@ -40,7 +40,8 @@ int main(int argc, char *argv[])
     // The program's folder holds the sample pictures and the preview
     // program, and receives prev.html.
     QTemporaryDir folder;
-    prepareProgramFolder(folder.path(), pictures.path(), {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"});
+    prepareProgramFolder(folder.path(), pictures.path(),
+                         {"hime.jpg", "hime2.jpg", "kime.jpg", "kime2.jpg"});
 
     MainWindow window(folder.path());
     window.show();
@@ -49,12 +50,14 @@ int main(int argc, char *argv[])
 
     MainForm &form = window.form();
     form.Text1.setText("手作り 木製オルゴール 新品");
-    form.Text2.setText("ご覧いただきありがとうございます。\r\n"
-                       "桜の木で作った小さなオルゴールです。\r\n"
-                       "サイズ：横12cm×奥行8cm×高さ6cm\r\n"
-                       "箱と説明書が付きます。");
-    form.Text3.setText("ノークレーム・ノーリターンでお願いします。\r\n"
-                       "落札後三日以内にご連絡ください。");
+    form.Text2.setText(
+        "ご覧いただきありがとうございます。\r\n"
+        "桜の木で作った小さなオルゴールです。\r\n"
+        "サイズ：横12cm×奥行8cm×高さ6cm\r\n"
+        "箱と説明書が付きます。");
+    form.Text3.setText(
+        "ノークレーム・ノーリターンでお願いします。\r\n"
+        "落札後三日以内にご連絡ください。");
     form.Check2.click();
     form.Check4.click();
     QTest::qWait(100);

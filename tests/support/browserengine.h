@@ -7,8 +7,8 @@
 // start it when RUMITA_NO_BROWSER_ENGINE is set (scripts/sanitize.sh sets it).
 inline bool browserEngineKeptOut() { return qEnvironmentVariableIsSet("RUMITA_NO_BROWSER_ENGINE"); }
 
-#define SKIP_WITHOUT_BROWSER_ENGINE()                                                            \
-    do {                                                                                         \
-        if (browserEngineKeptOut())                                                              \
-            QSKIP("the browser engine is kept out of this run");                                 \
+#define SKIP_WITHOUT_BROWSER_ENGINE()                            \
+    do {                                                         \
+        if (browserEngineKeptOut())                              \
+            QSKIP("the browser engine is kept out of this run"); \
     } while (false)
