@@ -14,8 +14,7 @@ static int injected(const char *call, const char *path)
 {
     const char *fault = std::getenv("RUMITA_FAULT"), *folder = std::getenv("RUMITA_FAULT_PATH");
     const size_t length = std::strlen(call);
-    return fault && folder && std::strncmp(fault, call, length) == 0 && fault[length] == ' ' &&
-                   std::strstr(path, folder)
+    return fault && folder && std::strncmp(fault, call, length) == 0 && fault[length] == ' ' && std::strstr(path, folder)
                ? std::atoi(fault + length + 1)
                : 0;
 }
@@ -23,9 +22,7 @@ static int injected(const char *call, int fd)
 {
     char link[64], path[4096] = {};
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    return std::getenv("RUMITA_FAULT") && readlink(link, path, sizeof path - 1) > 0
-               ? injected(call, path)
-               : 0;
+    return std::getenv("RUMITA_FAULT") && readlink(link, path, sizeof path - 1) > 0 ? injected(call, path) : 0;
 }
 
 template <typename Call, typename... Arguments>
@@ -40,13 +37,7 @@ ssize_t write(int fd, const void *data, size_t size)
 {
     return failOrCall<decltype(&write)>(injected("write", fd), "write", fd, data, size);
 }
-int fdatasync(int fd)
-{
-    return failOrCall<decltype(&fdatasync)>(injected("fdatasync", fd), "fdatasync", fd);
-}
-int rename(const char *from, const char *to)
-{
-    return failOrCall<decltype(&rename)>(injected("rename", to), "rename", from, to);
-}
+int fdatasync(int fd) { return failOrCall<decltype(&fdatasync)>(injected("fdatasync", fd), "fdatasync", fd); }
+int rename(const char *from, const char *to) { return failOrCall<decltype(&rename)>(injected("rename", to), "rename", from, to); }
 int close(int fd) { return failOrCall<decltype(&close)>(injected("close", fd), "close", fd); }
 }

@@ -30,8 +30,7 @@ static void type(QWidget *widget, const QString &text)
 {
     for (const QChar c : text) {
         const int key = c == '\n' ? int(Qt::Key_Return) : 0;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c),
-            release(QEvent::KeyRelease, key, Qt::NoModifier, c);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c), release(QEvent::KeyRelease, key, Qt::NoModifier, c);
         QApplication::sendEvent(widget, &press), QApplication::sendEvent(widget, &release);
     }
 }
@@ -42,8 +41,7 @@ static void pick(QComboBox *list, int index)
     list->showPopup();
     QAbstractItemView *view = list->view();
     QTRY_VERIFY(view->isVisible());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->model()->index(index, 0)).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(index, 0)).center());
     QTRY_VERIFY(!view->isVisible());
 }
 
@@ -69,17 +67,13 @@ static QStringList clippedTexts(QWidget *window)
         QStyleOptionButton button;
         button.initFrom(w);
         if (auto *box = qobject_cast<QCheckBox *>(w))
-            check(w, box->text(),
-                  w->style()->subElementRect(QStyle::SE_CheckBoxContents, &button, w).width());
+            check(w, box->text(), w->style()->subElementRect(QStyle::SE_CheckBoxContents, &button, w).width());
         else if (auto *push = qobject_cast<QPushButton *>(w))
-            check(w, push->text(),
-                  w->style()->subElementRect(QStyle::SE_PushButtonContents, &button, w).width());
-        else if (auto *label = qobject_cast<QLabel *>(w);
-                 label && !label->wordWrap())  // not the help text
+            check(w, push->text(), w->style()->subElementRect(QStyle::SE_PushButtonContents, &button, w).width());
+        else if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap())  // not the help text
             check(w, label->text(), label->contentsRect().width());
         else if (auto *list = qobject_cast<QComboBox *>(w))
-            for (int i = 0; i < list->count();
-                 ++i)  // a line edit keeps 2 pixels a side and 1 for the caret
+            for (int i = 0; i < list->count(); ++i)  // a line edit keeps 2 pixels a side and 1 for the caret
                 check(w, list->itemText(i), list->lineEdit()->width() - 5);
         else if (auto *frame = qobject_cast<QGroupBox *>(w)) {
             QStyleOptionGroupBox option;
@@ -87,8 +81,7 @@ static QStringList clippedTexts(QWidget *window)
             option.text = frame->title();
             option.subControls = QStyle::SC_GroupBoxLabel;
             const QStyle::SubControl title = QStyle::SC_GroupBoxLabel;
-            check(w, frame->title(),
-                  w->style()->subControlRect(QStyle::CC_GroupBox, &option, title, w).width());
+            check(w, frame->title(), w->style()->subControlRect(QStyle::CC_GroupBox, &option, title, w).width());
         }
     }
     return clipped;
@@ -110,16 +103,13 @@ private slots:
         QTest::addColumn<bool>("afterPicks");
         QTest::addColumn<QStringList>("cycle");
         // The tab order less the lists that each frame style greys out.
-        const QStringList order{"Text1",   "Check2",  "Check3", "Check4",   "Check5",   "Check6",
-                                "Check7",  "Check8",  "Text2",  "Text3",    "Check9",   "Check11",
-                                "Combo1",  "Combo2",  "Combo3", "Command2", "Command3", "Combo4",
-                                "Check12", "Check13", "Combo5", "Combo6",   "Check20",  "Check1",
-                                "Text4",   "Combo7"};
+        const QStringList order{"Text1",   "Check2",  "Check3",  "Check4", "Check5",  "Check6", "Check7",   "Check8",   "Text2",
+                                "Text3",   "Check9",  "Check11", "Combo1", "Combo2",  "Combo3", "Command2", "Command3", "Combo4",
+                                "Check12", "Check13", "Combo5",  "Combo6", "Check20", "Check1", "Text4",    "Combo7"};
         const QStringList standard = order.filter(QRegularExpression("^(?!Combo[2367]$)"));
         const QStringList custom = order.filter(QRegularExpression("^(?!Combo[15]$)"));
         for (bool afterPicks : {false, true}) {
-            QTest::addRow("standard frame, picks %d", afterPicks)
-                << false << afterPicks << standard;
+            QTest::addRow("standard frame, picks %d", afterPicks) << false << afterPicks << standard;
             QTest::addRow("custom frame, picks %d", afterPicks) << true << afterPicks << custom;
         }
     }
@@ -137,8 +127,7 @@ private slots:
         QTRY_COMPARE(focusName(), "Text1");
         const int n = cycle.size();
         for (int i = 1; i <= 2 * n; ++i) {  // once round with Tab, then back with Shift+Tab
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
-                            i > n ? Qt::ShiftModifier : Qt::NoModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, i > n ? Qt::ShiftModifier : Qt::NoModifier);
             QCOMPARE(focusName(), cycle.at(i > n ? 2 * n - i : i % n));
         }
         QCOMPARE(widget<QPlainTextEdit>("Text2")->toPlainText(), QString());
@@ -147,9 +136,8 @@ private slots:
     void listActsOnlyOnPick_data()
     {
         QTest::addColumn<QString>("action");
-        for (const char *action :
-             {"Tab", "Shift+Tab", "click elsewhere", "item typed, Tab", "wheel over another list",
-              "arrow key, Escape", "click on the item shown", "arrow keys, Enter"})
+        for (const char *action : {"Tab", "Shift+Tab", "click elsewhere", "item typed, Tab", "wheel over another list",
+                                   "arrow key, Escape", "click on the item shown", "arrow keys, Enter"})
             QTest::newRow(action) << action;
     }
     void listActsOnlyOnPick()
@@ -166,22 +154,20 @@ private slots:
             QApplication::sendEvent(list->lineEdit(), &typed);
         }
         if (action.endsWith("Tab"))
-            QTest::keyClick(list, Qt::Key_Tab,
-                            action.startsWith("Shift") ? Qt::ShiftModifier : Qt::NoModifier);
+            QTest::keyClick(list, Qt::Key_Tab, action.startsWith("Shift") ? Qt::ShiftModifier : Qt::NoModifier);
         else if (action == "click elsewhere")
             QTest::mouseClick(widget<QPlainTextEdit>("Text2")->viewport(), Qt::LeftButton);
         else if (action == "click on the item shown")
             pick(list, 0);
         else if (action.startsWith("wheel")) {
-            QWheelEvent wheel({10, 10}, other->mapToGlobal(QPoint(10, 10)), {}, {0, -120},
-                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QWheelEvent wheel({10, 10}, other->mapToGlobal(QPoint(10, 10)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
             QApplication::sendEvent(other, &wheel);
         } else {
             QTest::keyClick(list, Qt::Key_Down);
             QTRY_VERIFY(list->view()->isVisible());
             QTest::keyClick(list->view(), Qt::Key_Down);
-            QTest::keyClick(list->view(),
-                            action.endsWith("Enter") ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(list->view(), action.endsWith("Enter") ? Qt::Key_Return : Qt::Key_Escape);
         }
         // A pick refreshes the listing and gives the title box the focus.
         const bool picked = action == "click on the item shown" || action == "arrow keys, Enter";
@@ -208,8 +194,8 @@ private slots:
             // A scale factor holds from a program's start: this row runs in a
             // child, whose report shows in this one's output.
             qputenv("QT_SCALE_FACTOR", scale.toLatin1());
-            const int failures = QProcess::execute(QCoreApplication::applicationFilePath(),
-                                                   {"looksAsDesignedAtEachScale:" + scale});
+            const int failures =
+                QProcess::execute(QCoreApplication::applicationFilePath(), {"looksAsDesignedAtEachScale:" + scale});
             qunsetenv("QT_SCALE_FACTOR");
             QCOMPARE(failures, 0);
             return;
@@ -217,8 +203,7 @@ private slots:
         const QImage designed = grabbed(nullptr), designedMenu = grabbed("IDM_FILE");
         const QWidget *box = widget("Check1");  // its own colour, right of its caption
         const QPointF inBox = box->mapTo(window, QPoint(box->width() - 2, box->height() / 2));
-        QCOMPARE(designed.pixelColor((inBox * designed.devicePixelRatio()).toPoint()),
-                 QColor(192, 255, 255));
+        QCOMPARE(designed.pixelColor((inBox * designed.devicePixelRatio()).toPoint()), QColor(192, 255, 255));
         auto help = std::make_unique<HelpWindow>();
         help->setText(MainForm::helpText());
         const QImage designedHelp = help->grab().toImage();
@@ -229,9 +214,8 @@ private slots:
         cleanup();
         QFont large("DejaVu Serif");
         large.setPixelSize(20);
-        const char *const kinds[] = {nullptr,     "QLabel",    "QCheckBox",      "QPushButton",
-                                     "QLineEdit", "QComboBox", "QPlainTextEdit", "QGroupBox",
-                                     "QMenuBar",  "QMenu"};
+        const char *const kinds[] = {nullptr,     "QLabel",         "QCheckBox", "QPushButton", "QLineEdit",
+                                     "QComboBox", "QPlainTextEdit", "QGroupBox", "QMenuBar",    "QMenu"};
         for (const char *kind : kinds) {
             QApplication::setPalette(QPalette(QColor(45, 45, 45)), kind);
             QApplication::setFont(large, kind);
@@ -258,8 +242,8 @@ private slots:
         const QString full(30, u'字'), long40 = QString(36, u'長') + "1234";
         QTest::newRow("typed past 30") << "" << 0 << full + "字"
                                        << "" << full << true;
-        QTest::newRow("conversion cut") << "" << 0 << full.left(25) << "一二三四五六七八九十"
-                                        << full.left(25) + "一二三四五" << true;
+        QTest::newRow("conversion cut") << "" << 0 << full.left(25) << "一二三四五六七八九十" << full.left(25) + "一二三四五"
+                                        << true;
         QTest::newRow("conversion into a full box") << "" << 0 << full << "追加" << full << true;
         QTest::newRow("title from a file") << long40 << 0 << ""
                                            << "" << long40 << false;
@@ -267,8 +251,7 @@ private slots:
                                                 << "" << long40.chopped(1) << true;
         QTest::newRow("from a file, cleared") << long40 << 40 << full + "字"
                                               << "" << full << true;
-        QTest::newRow("emoji at the 30th unit")
-            << "" << 0 << full.left(29) << "😀ab" << full.left(29) + "😀" << true;
+        QTest::newRow("emoji at the 30th unit") << "" << 0 << full.left(29) << "😀ab" << full.left(29) + "😀" << true;
         QTest::newRow("emoji within") << "" << 0 << "限定"
                                       << "😀"
                                       << "限定😀" << false;
@@ -306,16 +289,14 @@ private slots:
                 seen << w->property("text").toString();
             qobject_cast<QDialog *>(modal)->reject();
         };
-        for (const char *command :
-             {"IDM_sinki", "IME_hirak"}) {  // New asks, Open shows the file dialog
+        for (const char *command : {"IDM_sinki", "IME_hirak"}) {  // New asks, Open shows the file dialog
             QTimer::singleShot(0, readModal);
             window->findChild<QAction *>(command)->trigger();
         }
         std::unique_ptr<QMenu> menu(widget<QLineEdit>("Text1")->createStandardContextMenu());
         for (QAction *action : menu->actions())
             seen << action->text().section('\t', 0, 0);
-        for (const char *text : {"はい(&Y)", "いいえ(&N)",
-                                 "アドレス:", "ファイル名(&N):", "ファイルの種類:", "開く(&O)",
+        for (const char *text : {"はい(&Y)", "いいえ(&N)", "アドレス:", "ファイル名(&N):", "ファイルの種類:", "開く(&O)",
                                  "キャンセル", "元に戻す(&U)", "貼り付け(&P)"})
             QVERIFY2(seen.contains(text), text);
     }
@@ -384,23 +365,18 @@ private slots:
         };
         for (const auto &[control, name] : rows) {
             QAccessibleInterface *field = QAccessible::queryAccessibleInterface(widget(control));
-            QStringList names{
-                field->text(QAccessible::Name)};  // a list in a frame is labelled by the frame too
+            QStringList names{field->text(QAccessible::Name)};  // a list in a frame is labelled by the frame too
             for (const auto &label : field->relations(QAccessible::Label))
                 names << label.first->text(QAccessible::Name);
-            QVERIFY2(
-                QByteArray(control).startsWith("Combo") ? names.contains(name) : names[0] == name,
-                control);
+            QVERIFY2(QByteArray(control).startsWith("Combo") ? names.contains(name) : names[0] == name, control);
         }
         // The windows are windows by their captions; the payment boxes a group.
         menu("idm_kidou");
         for (QWidget *w : {static_cast<QWidget *>(window), shown("form3")}) {
             QCOMPARE(QAccessible::queryAccessibleInterface(w)->role(), QAccessible::Window);
-            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name),
-                     w->windowTitle());
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), w->windowTitle());
         }
-        QAccessibleInterface *group =
-            QAccessible::queryAccessibleInterface(widget("Check9"))->parent();
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(widget("Check9"))->parent();
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->text(QAccessible::Name), "支払方法");
         QCOMPARE(group->childCount(), 9);
@@ -422,9 +398,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("short, other notes") << "Text3"
                                             << "説明\r\n";
-        QTest::newRow("long, description")
-            << "Text2"
-            << QString("同じ行の説明です。\r\n").repeated(2000);  // alike lines mislead a diff
+        QTest::newRow("long, description") << "Text2"
+                                           << QString("同じ行の説明です。\r\n").repeated(2000);  // alike lines mislead a diff
     }
 
     void sourceBoxFollowsTheListing()
@@ -445,27 +420,21 @@ private slots:
             same->setText(typed->toPlainText().replace('\n', "\r\n"));
             return fresh.s.syuturyoku;
         };
-        const Qt::Key keys[] = {Qt::Key_A,   Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete,
-                                Qt::Key_V,   Qt::Key_Left,   Qt::Key_Up,        Qt::Key_PageDown,
-                                Qt::Key_End, Qt::Key_Home};
+        const Qt::Key keys[] = {Qt::Key_A,    Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_V,
+                                Qt::Key_Left, Qt::Key_Up,     Qt::Key_PageDown,  Qt::Key_End,    Qt::Key_Home};
         for (int step = 0; step < 60; ++step) {
             const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
             const auto modifiers = key == Qt::Key_V    ? Qt::ControlModifier
                                    : random.bounded(3) ? Qt::NoModifier
                                                        : Qt::ShiftModifier;
-            QApplication::clipboard()->setText(QString("貼り付け\n").repeated(random.bounded(3)) +
-                                               "x");
+            QApplication::clipboard()->setText(QString("貼り付け\n").repeated(random.bounded(3)) + "x");
             QTest::keyClick(typed, key, modifiers);
-            const QByteArray where =
-                "seed " + QByteArray::number(seed) + ", step " + QByteArray::number(step);
+            const QByteArray where = "seed " + QByteArray::number(seed) + ", step " + QByteArray::number(step);
             const QString listing = form.state.syuturyoku, expected = rebuilt();
             const qsizetype differs =
-                std::mismatch(listing.begin(), listing.end(), expected.begin(), expected.end())
-                    .first -
-                listing.begin();
+                std::mismatch(listing.begin(), listing.end(), expected.begin(), expected.end()).first - listing.begin();
             QVERIFY2(listing == expected, where + " at " + QByteArray::number(differs) + ": " +
-                                              listing.mid(differs - 20, 60).toUtf8() +
-                                              " instead of " +
+                                              listing.mid(differs - 20, 60).toUtf8() + " instead of " +
                                               expected.mid(differs - 20, 60).toUtf8());
             if (step == 50) {  // Save, then paste, mid-burst
                 const QString memo = folder.filePath(QTest::currentDataTag() + QString(".qip"));
@@ -474,16 +443,12 @@ private slots:
                 QCOMPARE(QApplication::clipboard()->text(), rebuilt());
                 QVERIFY2(cp932::decode(contents(memo), nullptr)
                              .value_or(QString())
-                             .contains("<qip.$>" + typed->toPlainText().replace('\n', "\r\n") +
-                                       "<qip.$>"),
+                             .contains("<qip.$>" + typed->toPlainText().replace('\n', "\r\n") + "<qip.$>"),
                          where);
             }
             QCoreApplication::processEvents();
-            QVERIFY2(source->toPlainText() ==
-                         QString(form.state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'),
-                     where);
-            QVERIFY2(source->textCursor().position() == source->document()->characterCount() - 1,
-                     where);
+            QVERIFY2(source->toPlainText() == QString(form.state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'), where);
+            QVERIFY2(source->textCursor().position() == source->document()->characterCount() - 1, where);
         }
         form.Combo4.pick(1);
         QCoreApplication::processEvents();
@@ -504,9 +469,8 @@ private slots:
         QTest::newRow("exiting at once") << int(ExitsAtOnce) << ended;
         QTest::newRow("killed while loading") << int(KilledWhileLoading) << ended;
         QTest::newRow("killed while showing") << int(KilledWhileShowing) << ended;
-        QTest::newRow("sandbox as root")
-            << int(SandboxAsRoot)
-            << "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。";
+        QTest::newRow("sandbox as root") << int(SandboxAsRoot)
+                                         << "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。";
     }
     void previewFailureKeepsInput();
     void startsWithoutBrowserEngine();
@@ -519,10 +483,8 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             QSKIP("needs a Wayland compositor: tests/test_wayland.sh runs it under a nested one");
-        QCOMPARE(QGuiApplication::platformName(),
-                 qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland" : "xcb");
-        QCOMPARE(window->size(),
-                 QImage(qEnvironmentVariable("RUMITA_TEST_DATA") + "/golden/start.png").size());
+        QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland" : "xcb");
+        QCOMPARE(window->size(), QImage(qEnvironmentVariable("RUMITA_TEST_DATA") + "/golden/start.png").size());
         const QRect title = widget("Text1")->geometry();
         menu("idm_kidou");
         for (QWidget *w : {static_cast<QWidget *>(window), shown("form3")})
@@ -554,34 +516,27 @@ private slots:
     void inputMethodWordsLandOnce()
     {
         if (qgetenv("QT_IM_MODULE") != "ibus")
-            QSKIP(
-                "needs ibus with mozc on a display of its own: tests/test_inputmethod.sh runs it");
+            QSKIP("needs ibus with mozc on a display of its own: tests/test_inputmethod.sh runs it");
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(bool, cancelled);
         auto text = [this](const QString &name) {
-            auto *line =
-                name == "Combo1" ? widget<QComboBox>(name)->lineEdit() : widget<QLineEdit>(name);
+            auto *line = name == "Combo1" ? widget<QComboBox>(name)->lineEdit() : widget<QLineEdit>(name);
             return line ? line->text() : widget<QPlainTextEdit>(name)->toPlainText();
         };
         struct : QObject {  // what the input method shows as being composed
             QString preedit;
             bool eventFilter(QObject *, QEvent *e) override
             {
-                preedit = e->type() == QEvent::InputMethod
-                              ? static_cast<QInputMethodEvent *>(e)->preeditString()
-                              : preedit;
+                preedit = e->type() == QEvent::InputMethod ? static_cast<QInputMethodEvent *>(e)->preeditString() : preedit;
                 return false;
             }
         } composing;
         qApp->installEventFilter(&composing);
-        auto xdotool = [](const QStringList &args) {
-            QCOMPARE(QProcess::execute("xdotool", args), 0);
-        };
+        auto xdotool = [](const QStringList &args) { QCOMPARE(QProcess::execute("xdotool", args), 0); };
         auto clickOn = [&](const QString &name) {
             QWidget *w = name == "Combo1" ? widget<QComboBox>(name)->lineEdit() : widget(name);
-            const QPoint at =
-                w->mapToGlobal(QPoint(w->width() - 8, w->height() / 2));  // after the text
+            const QPoint at = w->mapToGlobal(QPoint(w->width() - 8, w->height() / 2));  // after the text
             xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
             QTRY_COMPARE(focusName(), name);
             QTest::qWait(500);  // ibus follows the focus over D-Bus, with no sign the window sees
@@ -613,10 +568,7 @@ private:
     void click(const QString &name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
     void menu(const char *name) { window->findChild<QAction *>(name)->trigger(); }
     // The source box catches up with the listing once the events are handled.
-    QString source() const
-    {
-        return QCoreApplication::processEvents(), widget<QPlainTextEdit>("Text4")->toPlainText();
-    }
+    QString source() const { return QCoreApplication::processEvents(), widget<QPlainTextEdit>("Text4")->toPlainText(); }
     void answer(QStringList answers);
     QStringList controlStates() const;
     QString previewProgram() const { return folder.filePath("rumita-preview"); }
@@ -648,8 +600,7 @@ void MainWindowTest::init()
 {
     answered.clear();
     // kime.jpg and kime2.jpg are left out: Image2 keeps the design picture.
-    prepareProgramFolder(folder.path(), qEnvironmentVariable("RUMITA_PICTURES"),
-                         {"hime.jpg", "hime2.jpg"});
+    prepareProgramFolder(folder.path(), qEnvironmentVariable("RUMITA_PICTURES"), {"hime.jpg", "hime2.jpg"});
     window = new MainWindow(folder.path());
     window->show();
     window->activateWindow();
@@ -686,22 +637,19 @@ void MainWindowTest::looksAsDesigned()
     const QImage golden = QImage(path).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shot.size(), golden.size());
     // The differences in red over the golden picture in grey.
-    QImage diff =
-        golden.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    QImage diff = golden.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
     QRect where;
     int differing = 0;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) {
             const QRgb a = shot.pixel(x, y), b = golden.pixel(x, y);
-            const int distance = qMax(qMax(qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b))),
-                                      qAbs(qBlue(a) - qBlue(b)));
+            const int distance = qMax(qMax(qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b))), qAbs(qBlue(a) - qBlue(b)));
             if (distance > channelTolerance)
                 diff.setPixel(x, y, qRgb(255, 0, 0)), where |= QRect(x, y, 1, 1), ++differing;
         }
     if (differing > differingPixelsAllowed) {
         const QString out = QDir::temp().filePath("rumita-golden/");
-        QDir().mkpath(out), shot.save(out + name + "-actual.png"),
-            diff.save(out + name + "-diff.png");
+        QDir().mkpath(out), shot.save(out + name + "-actual.png"), diff.save(out + name + "-diff.png");
         QFAIL(qPrintable(QString("%1 pixels differ from %2 in x %3-%4, y %5-%6; the picture and "
                                  "the differences are in %7")
                              .arg(differing)
@@ -713,9 +661,8 @@ void MainWindowTest::looksAsDesigned()
                              .arg(out)));
     }
     QVERIFY(!look->windowIcon().isNull());
-    QVERIFY(look == window ||
-            (look->windowTitle() == "HELP" && look->findChild<QLabel *>("Label1") &&
-             look->findChild<QLabel *>("Label2") && look->close()));
+    QVERIFY(look == window || (look->windowTitle() == "HELP" && look->findChild<QLabel *>("Label1") &&
+                               look->findChild<QLabel *>("Label2") && look->close()));
 }
 
 // What every control shows, by name: the texts, the list texts and the check marks.
@@ -771,8 +718,7 @@ void MainWindowTest::previewFailureKeepsInput()
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
     const QStringList message = answered[0].split('|');
     QCOMPARE(message.value(0), "ルミタ");
-    QVERIFY2(message.value(1).startsWith("プレビューを表示できませんでした。\r\n" + reason),
-             qPrintable(message.value(1)));
+    QVERIFY2(message.value(1).startsWith("プレビューを表示できませんでした。\r\n" + reason), qPrintable(message.value(1)));
     QCOMPARE(message.value(2), QString::number(QMessageBox::Warning));
     QCOMPARE(controlStates(), before);
     QCOMPARE(window->form().state.syuturyoku, listing);
@@ -793,9 +739,7 @@ void MainWindowTest::startsWithoutBrowserEngine()
     SKIP_WITHOUT_BROWSER_ENGINE();
     const auto status = [](qint64 pid) {  // state, parent, ...; nothing once it is gone
         QFile stat(QString("/proc/%1/stat").arg(pid));
-        return stat.open(QIODevice::ReadOnly)
-                   ? stat.readAll().split(')').value(1).trimmed().split(' ')
-                   : QList<QByteArray>();
+        return stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').value(1).trimmed().split(' ') : QList<QByteArray>();
     };
     const auto engineMapped = [](qint64 pid) {
         QFile maps(QString("/proc/%1/maps").arg(pid));
@@ -804,32 +748,28 @@ void MainWindowTest::startsWithoutBrowserEngine()
     using x11window::xdotool;
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *folder :
-         {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
-        environment.insert(
-            folder, home.path());  // where the engine, the toolkit or the GL driver would write
+    for (const char *folder : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        environment.insert(folder, home.path());  // where the engine, the toolkit or the GL driver would write
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(RUMITA_PROGRAM, {});
     QVERIFY(program.waitForStarted());
     const QString pid = QString::number(program.processId());
-    const QByteArray mainWindow =
-        xdotool({"search", "--sync", "--onlyvisible", "--pid", pid, "--name", "^ルミタ$"});
+    const QByteArray mainWindow = xdotool({"search", "--sync", "--onlyvisible", "--pid", pid, "--name", "^ルミタ$"});
     QVERIFY(!mainWindow.isEmpty());
     QVERIFY(!engineMapped(program.processId()));
     const QPoint button = widget("Command3")->mapTo(window, widget("Command3")->rect().center());
     window->hide();      // the clicks are for the program's window
     QByteArray preview;  // clicked until the window takes clicks
     for (int i = 0; i < 20 && preview.isEmpty(); ++i) {
-        xdotool({"mousemove", "--window", mainWindow, QString::number(button.x()),
-                 QString::number(button.y()), "click", "1"});
+        xdotool({"mousemove", "--window", mainWindow, QString::number(button.x()), QString::number(button.y()), "click", "1"});
         QTest::qWait(1500);
         preview = xdotool({"search", "--onlyvisible", "--name", "^プレビュー$"});
     }
     QVERIFY(!preview.isEmpty());
     const qint64 previewPid = xdotool({"getwindowpid", preview}).toLongLong();
     QCOMPARE(status(previewPid).value(1).toLongLong(), program.processId());  // the program's own
-    QVERIFY(engineMapped(previewPid));  // the probe finds the engine where it is
+    QVERIFY(engineMapped(previewPid));                                        // the probe finds the engine where it is
     QVERIFY(!engineMapped(program.processId()));
     program.kill(), program.waitForFinished();
     QTRY_VERIFY_WITH_TIMEOUT(status(previewPid).value(0, "Z") == "Z",
@@ -845,19 +785,15 @@ void MainWindowTest::twoInstancesPreviewTheirOwn()
     SKIP_WITHOUT_BROWSER_ENGINE();
     MainWindow other(folder.path());
     PreviewClient &first = window->desktop().preview(), &second = other.desktop().preview();
-    QSignalSpy firstLoaded(&first, &PreviewClient::loaded),
-        secondLoaded(&second, &PreviewClient::loaded);
-    QSignalSpy firstText(&first, &PreviewClient::pageText),
-        secondText(&second, &PreviewClient::pageText);
+    QSignalSpy firstLoaded(&first, &PreviewClient::loaded), secondLoaded(&second, &PreviewClient::loaded);
+    QSignalSpy firstText(&first, &PreviewClient::pageText), secondText(&second, &PreviewClient::pageText);
     window->form().Text1.setText("一つ目の題名"), other.form().Text1.setText("二つ目の題名");
     window->form().preview(), other.form().preview();
     QTRY_VERIFY_WITH_TIMEOUT(!firstLoaded.isEmpty() && !secondLoaded.isEmpty(), 30000);
     first.requestPageText(), second.requestPageText();
     QTRY_VERIFY(!firstText.isEmpty() && !secondText.isEmpty());
-    QVERIFY2(firstText[0][0].toString().contains("一つ目の題名"),
-             qPrintable(firstText[0][0].toString()));
-    QVERIFY2(secondText[0][0].toString().contains("二つ目の題名"),
-             qPrintable(secondText[0][0].toString()));
+    QVERIFY2(firstText[0][0].toString().contains("一つ目の題名"), qPrintable(firstText[0][0].toString()));
+    QVERIFY2(secondText[0][0].toString().contains("二つ目の題名"), qPrintable(secondText[0][0].toString()));
 }
 
 void MainWindowTest::sellersRoad()
@@ -876,47 +812,38 @@ void MainWindowTest::sellersRoad()
     click("Check20"), click("Check7");
     QVERIFY(source().contains(" ○ペイメント  ○銀行振り込み  ○ジャパンネットバンク決算 "));
     // Each of these hands the focus back to the title.
-    const auto pickBack = [&](const char *list, int index) {
-        pick(widget<QComboBox>(list), index), focusBack();
-    };
+    const auto pickBack = [&](const char *list, int index) { pick(widget<QComboBox>(list), index), focusBack(); };
     pickBack("Combo1", 3);
     widget("Combo5")->setFocus(), pickBack("Combo5", 0);
     click("Check11"), focusBack();
     QVERIFY(widget("Combo2")->isEnabled() && !widget("Combo1")->isEnabled());
     click("Check1"), focusBack();
     pickBack("Combo4", 2);
-    QVERIFY(source().contains("bgcolor=#ED9BA0><font color=\"#ffffff\"") &&
-            source().contains("size=9>限定品"));
+    QVERIFY(source().contains("bgcolor=#ED9BA0><font color=\"#ffffff\"") && source().contains("size=9>限定品"));
 
     const QString memo = folder.filePath("出品.qip");
-    answer({"*.qip", "a*", memo, "Yes",
-            "OK"});  // a pattern only narrows the list; New asks; paste tells
+    answer({"*.qip", "a*", memo, "Yes", "OK"});  // a pattern only narrows the list; New asks; paste tells
     menu("IME_hozon"), menu("IDM_sinki");
-    QVERIFY(source().isEmpty() && title->text().isEmpty() &&
-            !widget<QCheckBox>("Check7")->isChecked() &&
+    QVERIFY(source().isEmpty() && title->text().isEmpty() && !widget<QCheckBox>("Check7")->isChecked() &&
             widget<QComboBox>("Combo4")->currentText() == "普通");
     click("Command2"), focusBack();  // the blank listing, although the source box is empty
     QVERIFY(QApplication::clipboard()->text().contains("■商品名■") && source().isEmpty());
-    QCOMPARE(
-        answered.value(3),
-        "新規作成|現在のデーターは失われます！\r\n  新規作成しますか？|4");  // the question icon
+    QCOMPARE(answered.value(3),
+             "新規作成|現在のデーターは失われます！\r\n  新規作成しますか？|4");  // the question icon
     QCOMPARE(answered.value(4),
              "ルミタ|※貼り付け状態になりました!"
              "\r\n\r\nオークションの説明欄へ右クリック＞貼り付けしてください。|0");
     answer({memo});  // Open after New does not ask
     menu("IME_hirak");
-    QVERIFY(answered[0].endsWith("|ルミタファイル (*.qip)|*.qip") &&
-            answered[5].endsWith("|ルミタファイル (*.qip)|*.qip"));
+    QVERIFY(answered[0].endsWith("|ルミタファイル (*.qip)|*.qip") && answered[5].endsWith("|ルミタファイル (*.qip)|*.qip"));
     QCOMPARE(answered[0].section('|', 0, 0),
              QDir::homePath());  // at first at home, then where the last file was
     QCOMPARE(answered[5].section('|', 0, 0), folder.path());
     QVERIFY(title->text() == "限定品ｶﾒﾗ <新品>" && widget<QCheckBox>("Check7")->isChecked());
-    QVERIFY(widget<QComboBox>("Combo4")->currentText() == "特大" &&
-            widget<QComboBox>("Combo1")->currentText() == "ピンク");
+    QVERIFY(widget<QComboBox>("Combo4")->currentText() == "特大" && widget<QComboBox>("Combo1")->currentText() == "ピンク");
     const QString listing = window->form().state.syuturyoku;
     QCOMPARE(QString(listing).replace('\r', '\n'), source());
-    QVERIFY(listing.contains("<font color=#000000 size=9>限定品ｶﾒﾗ <新品></font>") &&
-            listing.contains("bgcolor=#ED9BA0>"));
+    QVERIFY(listing.contains("<font color=#000000 size=9>限定品ｶﾒﾗ <新品></font>") && listing.contains("bgcolor=#ED9BA0>"));
 
     answer({"OK"});
     click("Command2");
@@ -924,8 +851,7 @@ void MainWindowTest::sellersRoad()
     QCOMPARE(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
 
     PreviewClient &preview = window->desktop().preview();
-    QSignalSpy windows(&preview, &PreviewClient::windowShown),
-        loaded(&preview, &PreviewClient::loaded);
+    QSignalSpy windows(&preview, &PreviewClient::windowShown), loaded(&preview, &PreviewClient::loaded);
     if (!browserEngineKeptOut()) {
         // The preview program shows the page beside the main window, which
         // keeps the focus: Japanese shows, scripts do not run.
@@ -937,8 +863,7 @@ void MainWindowTest::sellersRoad()
         type(widget("Text2"), "<script>document.write('ran');</script>商品ページ♡é¥");
         click("Command3"), focusBack();
         // What code page 932 lacks goes in as character references, and shows.
-        QVERIFY(contents(folder.filePath("prev.html"))
-                    .contains("\x8f\xa4\x95\x69\x83\x79\x81\x5b\x83\x57&#9825;&#233;&#165;"));
+        QVERIFY(contents(folder.filePath("prev.html")).contains("\x8f\xa4\x95\x69\x83\x79\x81\x5b\x83\x57&#9825;&#233;&#165;"));
         QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 30000);
         QCOMPARE(loaded[0][0].toBool(), true);
         const quint64 id = windows.value(0).value(0).value<quint64>();
@@ -968,8 +893,7 @@ void MainWindowTest::sellersRoad()
     QVERIFY(!window->close() && window->isVisible() && shown("form3"));
     answer({"Yes"});  // the exit entry ends everything
     menu("IDM_owari");
-    QCOMPARE(answered.mid(answered.size() - 2),
-             QStringList(2, "終了しますか？|ルミタを終了しますか？|4"));
+    QCOMPARE(answered.mid(answered.size() - 2), QStringList(2, "終了しますか？|ルミタを終了しますか？|4"));
     for (QWidget *top : QApplication::topLevelWidgets())
         QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
     if (!windows.isEmpty())  // the preview with it

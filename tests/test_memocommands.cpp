@@ -53,18 +53,15 @@ void MemoCommandsTest::questionsBeforeNewAndOpen()
     f.ui.fileNames = {"", memoData("valid-custom.qip")};
     f.act({"New", "Open", "Open"});  // no question after New; the custom file switches the window
     QVERIFY(f.ui.asked.size() == 3 && f.ui.fileDialogs.size() == 3);
-    QVERIFY(f.form.Check11.value() == 1 && f.form.Check1.value() == 0 &&
-            f.form.Text4.text() == f.s.syuturyoku);
+    QVERIFY(f.form.Check11.value() == 1 && f.form.Check1.value() == 0 && f.form.Text4.text() == f.s.syuturyoku);
 }
 
 // Any change marks the work as edited, so that Open asks first.
 void MemoCommandsTest::everyChangeCountsAsAnEdit()
 {
-    for (const char *action :
-         {"Text1=a",  "Text2=a",  "Text3=a",  "Check20",  "Check5",   "Check2",
-          "Check3",   "Check7",   "Check6",   "Check9",   "Check4",   "Check8",
-          "Check12",  "Check13",  "Check1",   "Check11",  "Combo4:0", "Combo1:0",
-          "Combo5:0", "Combo2:0", "Combo3:0", "Combo6:0", "Combo7:0"}) {
+    for (const char *action : {"Text1=a",  "Text2=a",  "Text3=a",  "Check20",  "Check5",   "Check2",   "Check3",  "Check7",
+                               "Check6",   "Check9",   "Check4",   "Check8",   "Check12",  "Check13",  "Check1",  "Check11",
+                               "Combo4:0", "Combo1:0", "Combo5:0", "Combo2:0", "Combo3:0", "Combo6:0", "Combo7:0"}) {
         FormFixture f;
         f.act({action, "Open"});
         QVERIFY2(f.ui.asked == QStringList{openQuestion}, action);
@@ -77,8 +74,8 @@ void MemoCommandsTest::workedExample()
     FormFixture f;
     f.ui.fileNames = {dir.filePath("abc.qip")};
     f.act({"New", "Text1=ABC", "Save"});
-    const QString expected = "ABC" + M + M + M + "0" + M + "1" + M + ("0" + M).repeated(9) + "0" +
-                             M + "1" + M + ("0" + M).repeated(6) + M.repeated(31) + "\r\n";
+    const QString expected = "ABC" + M + M + M + "0" + M + "1" + M + ("0" + M).repeated(9) + "0" + M + "1" + M +
+                             ("0" + M).repeated(6) + M.repeated(31) + "\r\n";
     QCOMPARE(contents(dir.filePath("abc.qip")), expected.toLatin1());
     QCOMPARE(expected.size(), 395);
     QCOMPARE(f.ui.fileDialogs, QStringList{"save|ルミタファイル (*.qip)|*.qip"});
@@ -109,15 +106,11 @@ void MemoCommandsTest::openRestoresWhatWasSaved_data()
                           "Combo7:1"};
     QTest::newRow("standard frame") << all + QStringList{"Check1", "Check12"} << "";
     QTest::newRow("custom frame") << all + QStringList{"Check13", "Check1", "Check1"} << "";
-    QTest::newRow("grey boxes") << all + QStringList{"Check1", "Check9:2", "Check12:2", "Check13:2"}
-                                << "";
+    QTest::newRow("grey boxes") << all + QStringList{"Check1", "Check9:2", "Check12:2", "Check13:2"} << "";
     // Lines of the file far longer than any a box shows: the description's
     // last line, the numbers and the pieces share one.
-    QTest::newRow("100 KB line") << all + QStringList{"Check1",
-                                                      "Text2=前\r\n" + QString(50 * 1024, u'長')}
-                                 << "";
-    QTest::newRow("20 KB of pieces")
-        << all + QStringList{"Check1"} << "<td>" + QString(660, u'x') + "</td>";
+    QTest::newRow("100 KB line") << all + QStringList{"Check1", "Text2=前\r\n" + QString(50 * 1024, u'長')} << "";
+    QTest::newRow("20 KB of pieces") << all + QStringList{"Check1"} << "<td>" + QString(660, u'x') + "</td>";
 }
 
 // A fresh window (the file named on the command line) and a busy one (Open)
@@ -134,8 +127,7 @@ void MemoCommandsTest::openRestoresWhatWasSaved()
     for (int n = 1; n <= EditorState::layoutPieceCount && !piece.isEmpty(); ++n)
         original.s.layoutPiece(n) = piece;
     original.act({"Save"});
-    for (const QStringList &busy :
-         {QStringList{}, QStringList{"Combo1:1", "Check11", "Check9", "Text3=前"}}) {
+    for (const QStringList &busy : {QStringList{}, QStringList{"Combo1:1", "Check11", "Check9", "Text3=前"}}) {
         FormFixture f;
         f.ui.fileNames = {dir.filePath("again.qip")};
         if (busy.isEmpty())  // named on the command line: neither question nor dialog
@@ -166,34 +158,27 @@ void MemoCommandsTest::fileLayout()
     FormFixture f;
     f.ui.fileNames = {memoData("valid-layout3.qip"), dir.filePath("after-new.qip")};
     f.act({"Open"});
-    auto p = [](int n) {
-        return QString("<!--piece%1-->").arg(n, 2, 10, QChar('0')) +
-               (n % 4 == 1 ? "<table><tr><td>" : "");
-    };
+    auto p = [](int n) { return QString("<!--piece%1-->").arg(n, 2, 10, QChar('0')) + (n % 4 == 1 ? "<table><tr><td>" : ""); };
     const QString head = "#ED875B ", body = "#EBC2B4 ", text = "#0000ff ";
-    const QString listing =
-        "<center><body>" + p(1) + head + p(2) + text + p(3) + "■商品名■" + p(4) + p(5) + body +
-        p(6) + text + p(7) + "5" + p(8) + "手作りの器" + p(9) + p(10) + head + p(11) + text +
-        p(12) + body + p(13) + text + p(14) +
-        " ○銀行振り込み  ○現金書留 </font></center><center><font color=#000000 "
-        "size=2>［上記のお支払方法がご利用頂けます。］"
-        "</font></center>" +
-        p(15) + p(16) + head + p(17) + text + p(18) + "■商品説明■" + p(19) + p(20) + body + p(21) +
-        text + p(22) + "一点物です。" + p(23) + "</table></center></body>";
+    const QString listing = "<center><body>" + p(1) + head + p(2) + text + p(3) + "■商品名■" + p(4) + p(5) + body + p(6) + text +
+                            p(7) + "5" + p(8) + "手作りの器" + p(9) + p(10) + head + p(11) + text + p(12) + body + p(13) + text +
+                            p(14) +
+                            " ○銀行振り込み  ○現金書留 </font></center><center><font color=#000000 "
+                            "size=2>［上記のお支払方法がご利用頂けます。］"
+                            "</font></center>" +
+                            p(15) + p(16) + head + p(17) + text + p(18) + "■商品説明■" + p(19) + p(20) + body + p(21) + text +
+                            p(22) + "一点物です。" + p(23) + "</table></center></body>";
     QCOMPARE(f.s.syuturyoku, listing);
     QVERIFY(f.form.Check11.value() == 1 && f.form.Combo2.isEnabled() && !f.form.Combo1.isEnabled());
     f.act({"Combo4:2"});  // the file's pieces take a new size too
     QCOMPARE(f.s.syuturyoku, QString(listing).replace(p(7) + "5", p(7) + "9"));
     f.act({"Combo2:1"});
-    QCOMPARE(f.s.syuturyoku,
-             QString(listing).replace(head, "#ED9BA0 ").replace(p(7) + "5", p(7) + "9"));
+    QCOMPARE(f.s.syuturyoku, QString(listing).replace(head, "#ED9BA0 ").replace(p(7) + "5", p(7) + "9"));
     f.act({"Check1", "Check1"});
-    QVERIFY(!f.s.syuturyoku.contains("piece") &&
-            f.s.syuturyoku.contains("bgcolor=#ED9BA0  height"));
+    QVERIFY(!f.s.syuturyoku.contains("piece") && f.s.syuturyoku.contains("bgcolor=#ED9BA0  height"));
     f.act({"New", "Save"});  // the pieces stay for the next save
-    QVERIFY(
-        contents(dir.filePath("after-new.qip"))
-            .endsWith("<!--piece30-->" + M.toLatin1() + "<!--piece31-->" + M.toLatin1() + "\r\n"));
+    QVERIFY(contents(dir.filePath("after-new.qip"))
+                .endsWith("<!--piece30-->" + M.toLatin1() + "<!--piece31-->" + M.toLatin1() + "\r\n"));
 }
 
 void MemoCommandsTest::badFileChangesNothing_data()
@@ -203,16 +188,11 @@ void MemoCommandsTest::badFileChangesNothing_data()
     const QString shortFile = "項目が足りません。ルミタファイルでないか、途中で切れています。";
     QTest::newRow("empty") << memoData("bad-empty.qip") << shortFile;
     QTest::newRow("51 markers") << memoData("bad-51-markers.qip") << shortFile;
-    QTest::newRow("cut character")
-        << memoData("bad-encoding.qip") << "Shift-JIS として読めない文字が含まれています。";
-    QTest::newRow("layout 4") << memoData("bad-layout.qip")
-                              << "16 番目の項目（枠の種類）の値が正しくありません。";
-    QTest::newRow("list index") << memoData("bad-list-index.qip")
-                                << "18 番目の項目（色の選択）の値が正しくありません。";
-    QTest::newRow("fraction") << memoData("bad-number.qip")
-                              << "15 番目の項目（タイトルの大きさ）の値が正しくありません。";
-    QTest::newRow("marker in a text")
-        << memoData("bad-shifted.qip") << "4 番目の項目（チェックの状態）の値が正しくありません。";
+    QTest::newRow("cut character") << memoData("bad-encoding.qip") << "Shift-JIS として読めない文字が含まれています。";
+    QTest::newRow("layout 4") << memoData("bad-layout.qip") << "16 番目の項目（枠の種類）の値が正しくありません。";
+    QTest::newRow("list index") << memoData("bad-list-index.qip") << "18 番目の項目（色の選択）の値が正しくありません。";
+    QTest::newRow("fraction") << memoData("bad-number.qip") << "15 番目の項目（タイトルの大きさ）の値が正しくありません。";
+    QTest::newRow("marker in a text") << memoData("bad-shifted.qip") << "4 番目の項目（チェックの状態）の値が正しくありません。";
     QTest::newRow("missing file") << memoData("no-such-file.qip") << "";
     QTest::newRow("a folder") << memoData("") << "";
 }
@@ -229,8 +209,7 @@ void MemoCommandsTest::badFileChangesNothing()
     f.act({"Open"});
     QCOMPARE(f.controls() << f.s.syuturyoku, before);
     QCOMPARE(f.ui.asked.size(), 2);
-    QVERIFY2(f.ui.asked[1].startsWith("ルミタ|ファイル「" + path +
-                                      "」を読み込めませんでした。\r\n" + reason),
+    QVERIFY2(f.ui.asked[1].startsWith("ルミタ|ファイル「" + path + "」を読み込めませんでした。\r\n" + reason),
              qPrintable(f.ui.asked[1]));
     f.act({"Save"});  // the pieces of the good file are still there
     QVERIFY(contents(dir.filePath("after.qip")).contains("<!--piece31-->"));
@@ -252,19 +231,15 @@ void MemoCommandsTest::saveRefusesOrAsks()
     // Lone halves of a pair, as a file or a paste may bring them, are named apart.
     f.form.Text2.setText("café😀〜" + QString(QChar(0xD83D)) + "x" + QChar(0xDE00));
     f.act({"Save"});
-    QVERIFY2(
-        f.ui.asked.last().startsWith(
-            "ルミタ|次の文字はルミタファイルに保存できません。\r\n「é」(U+00E9)　「😀」(U+1F600)"
-            "　「\uFFFD」(U+D83D)　「\uFFFD」(U+DE00)\r\n"),
-        qPrintable(f.ui.asked.last()));
+    QVERIFY2(f.ui.asked.last().startsWith("ルミタ|次の文字はルミタファイルに保存できません。\r\n「é」(U+00E9)　「😀」(U+1F600)"
+                                          "　「\uFFFD」(U+D83D)　「\uFFFD」(U+DE00)\r\n"),
+             qPrintable(f.ui.asked.last()));
     QVERIFY(f.ui.fileDialogs.isEmpty());
     f.act({"Save"});  // Yes: "?" in their place, the JIS wave dash in the code page's own form
-    QVERIFY(contents(dir.filePath("a.qip"))
-                .startsWith(M.toLatin1() + "caf??\x81\x60?x?" + M.toLatin1()));
+    QVERIFY(contents(dir.filePath("a.qip")).startsWith(M.toLatin1() + "caf??\x81\x60?x?" + M.toLatin1()));
     f.ui.answers = {UserInterface::no};
     f.act({"Text2=", "Text3=àáâãäåæçèéêë", "Save"});  // ten are named, the rest counted
-    QVERIFY(f.ui.asked.last().endsWith(
-        "「é」(U+00E9)　ほか 2 文字\r\nこれらを「?」に置き換えて保存しますか？"));
+    QVERIFY(f.ui.asked.last().endsWith("「é」(U+00E9)　ほか 2 文字\r\nこれらを「?」に置き換えて保存しますか？"));
 }
 
 void MemoCommandsTest::failedSaveKeepsOldFile_data()
@@ -274,26 +249,22 @@ void MemoCommandsTest::failedSaveKeepsOldFile_data()
     QTest::addColumn<QString>("name");  // of the target; "memo.qip" holds an old file
     QTest::addColumn<QString>("reason");
     const QString kept = "元のファイルはそのまま残っています。";
-    QTest::newRow("write, disk full")
-        << "write" << ENOSPC << "memo.qip"
-        << "書き込みが途中で失敗しました。ディスクの空き容量が足りません。" + kept;
+    QTest::newRow("write, disk full") << "write" << ENOSPC << "memo.qip"
+                                      << "書き込みが途中で失敗しました。ディスクの空き容量が足りません。" + kept;
     QTest::newRow("sync, I/O error") << "fdatasync" << EIO << "memo.qip"
                                      << "書き込んだ内容をディスクに書き出せませんでした。ディスクの"
                                         "読み書きでエラーが起きました。" +
                                             kept;
-    QTest::newRow("close, over quota")
-        << "close" << EDQUOT << "memo.qip"
-        << "書き込んだファイルを閉じられませんでした。ディスクの使用量の上限に達しています。" +
-               kept;
-    QTest::newRow("rename, read-only")
-        << "rename" << EROFS << "memo.qip"
-        << "書き込んだ内容でファイルを置き換えられませんでした。保存先は読み取り専用です。" + kept;
+    QTest::newRow("close, over quota") << "close" << EDQUOT << "memo.qip"
+                                       << "書き込んだファイルを閉じられませんでした。ディスクの使用量の上限に達しています。" +
+                                              kept;
+    QTest::newRow("rename, read-only") << "rename" << EROFS << "memo.qip"
+                                       << "書き込んだ内容でファイルを置き換えられませんでした。保存先は読み取り専用です。" + kept;
     QTest::newRow("a folder at the name")
         << "" << 0 << "folder.qip"
         << "書き込んだファイルにその名前を付けられませんでした。同じ名前のフォルダーがあります。";
-    QTest::newRow("name too long")
-        << "" << 0 << QString(256, u'a')
-        << "書き込んだファイルにその名前を付けられませんでした。ファイル名が長すぎます。";
+    QTest::newRow("name too long") << "" << 0 << QString(256, u'a')
+                                   << "書き込んだファイルにその名前を付けられませんでした。ファイル名が長すぎます。";
 }
 
 // Whatever step fails, the message names it and why, and the folder holds
@@ -309,16 +280,14 @@ void MemoCommandsTest::failedSaveKeepsOldFile()
     QFile old(target);
     QVERIFY(name == "folder.qip"
                 ? QDir(dir.path()).mkdir(name)
-                : name != "memo.qip" ||
-                      (old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5 && old.flush()));
+                : name != "memo.qip" || (old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5 && old.flush()));
     FormFixture f;
     f.ui.fileNames = {target};
     qputenv("RUMITA_FAULT", (call + ' ' + QString::number(error)).toLatin1());
     qputenv("RUMITA_FAULT_PATH", QFile::encodeName(dir.path()));
     f.act({"Text2=" + QString("123456789\r\n").repeated(10000), "Save"});
     qunsetenv("RUMITA_FAULT");
-    QCOMPARE(f.ui.asked,
-             QStringList{"ルミタ|ファイル「" + target + "」を保存できませんでした。\r\n" + reason});
+    QCOMPARE(f.ui.asked, QStringList{"ルミタ|ファイル「" + target + "」を保存できませんでした。\r\n" + reason});
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              name.size() > 255 ? QStringList() : QStringList{name});
     QCOMPARE(contents(target), name == "memo.qip" ? "old\r\n" : "(unreadable)");
@@ -350,10 +319,10 @@ void MemoCommandsTest::refusedAtOpen()
     sockaddr_un address{AF_UNIX, {}};
     qstrncpy(address.sun_path, name, sizeof address.sun_path);
     QFile file(path);
-    QVERIFY(kind == "pipe"     ? mkfifo(name, 0600) == 0
-            : kind == "socket" ? bind(socket(AF_UNIX, SOCK_STREAM, 0),
-                                      reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-                               : file.open(QIODevice::WriteOnly) && file.write(content) > 0);
+    QVERIFY(kind == "pipe" ? mkfifo(name, 0600) == 0
+            : kind == "socket"
+                ? bind(socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+                : file.open(QIODevice::WriteOnly) && file.write(content) > 0);
     file.close();
     FormFixture f;
     f.form.Text1.setText("そのままのタイトル");
@@ -371,16 +340,14 @@ void MemoCommandsTest::refusedAtOpen()
     watchdog.join();
     QVERIFY(!released);
     QCOMPARE(f.ui.asked.size(), 2);  // whether to give up the title, then why the file is refused
-    QVERIFY2(f.ui.asked[1].contains(path) && f.ui.asked[1].contains(reason),
-             qPrintable(f.ui.asked[1]));
+    QVERIFY2(f.ui.asked[1].contains(path) && f.ui.asked[1].contains(reason), qPrintable(f.ui.asked[1]));
     QCOMPARE(f.form.Text1.text(), "そのままのタイトル");
     QCOMPARE(f.s.syuturyoku, listing);
     if (kind == "file") {  // Save names the same limit, and writes nothing when told No
         f.form.Text2.setText(QString::fromLatin1(content));
         f.ui.answers << UserInterface::no;
         f.form.saveMemo();
-        QVERIFY2(f.ui.asked.size() == 3 && f.ui.asked[2].contains(reason),
-                 qPrintable(f.ui.asked.last()));
+        QVERIFY2(f.ui.asked.size() == 3 && f.ui.asked[2].contains(reason), qPrintable(f.ui.asked.last()));
         QCOMPARE(f.ui.fileDialogs.size(), 1);
         return;
     }
@@ -419,34 +386,26 @@ void MemoCommandsTest::previewGoesWhereItCanBeWritten()
     QTemporaryDir dir;
     QFile victim(dir.filePath("victim"));
     QVERIFY(victim.open(QIODevice::WriteOnly) && victim.write("keep") == 4 && victim.flush());
-    for (const char *folder :
-         {"program", "usr/lib/rumita", "usr/bin"})  // an installed layout beside the program's
+    for (const char *folder : {"program", "usr/lib/rumita", "usr/bin"})  // an installed layout beside the program's
         QVERIFY(QDir(dir.path()).mkpath(folder));
-    QVERIFY(victim.link(dir.filePath("program/prev.html")) &&
-            victim.copy(dir.filePath("usr/bin/rumita")));
-    qputenv("XDG_CACHE_HOME",
-            (cacheHome.startsWith("./") ? cacheHome : dir.filePath(cacheHome)).toLocal8Bit());
+    QVERIFY(victim.link(dir.filePath("program/prev.html")) && victim.copy(dir.filePath("usr/bin/rumita")));
+    qputenv("XDG_CACHE_HOME", (cacheHome.startsWith("./") ? cacheHome : dir.filePath(cacheHome)).toLocal8Bit());
     qputenv("HOME", dir.filePath("home").toLocal8Bit());
 
     FormFixture f(dir.filePath(programFolder));
-    f.form.Text2.setText("♡😀é¥表" +
-                         QString(QChar(0xD800)));  // the page shows them as the clipboard has them
+    f.form.Text2.setText("♡😀é¥表" + QString(QChar(0xD800)));  // the page shows them as the clipboard has them
     f.form.preview();
     QCOMPARE(contents(victim.fileName()), QByteArray("keep"));
     if (expectedFile.isEmpty())
-        QVERIFY(f.ui.preview.isEmpty() && f.ui.asked.size() == 1 &&
-                f.ui.asked[0].startsWith("ルミタ|"));
+        QVERIFY(f.ui.preview.isEmpty() && f.ui.asked.size() == 1 && f.ui.asked[0].startsWith("ルミタ|"));
     else
         QVERIFY(f.ui.preview == dir.filePath(expectedFile) &&
                 contents(dir.filePath(expectedFile)) ==
-                    cp932::encode(QString(f.s.syuturyoku)
-                                      .replace(f.form.Text2.text(),
-                                               "&#9825;&#128512;&#233;&#165;表&#65533;") +
+                    cp932::encode(QString(f.s.syuturyoku).replace(f.form.Text2.text(), "&#9825;&#128512;&#233;&#165;表&#65533;") +
                                   "\r\n"));
     struct stat cache {};
     if (expectedFile.contains("cache/"))  // the user's alone
-        QVERIFY(stat(QFile::encodeName(QFileInfo(dir.filePath(expectedFile)).path()), &cache) ==
-                    0 &&
+        QVERIFY(stat(QFile::encodeName(QFileInfo(dir.filePath(expectedFile)).path()), &cache) == 0 &&
                 (cache.st_mode & 0777) == 0700);
 }
 

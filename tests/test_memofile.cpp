@@ -30,11 +30,7 @@ static QByteArray withField(int field, const QString &value)
 static QString outcome(const QByteArray &bytes)
 {
     const auto r = memofile::read(bytes, nullptr);
-    return r ? QString("%1|%2|%3|%4")
-                   .arg(r->description, r->pieces.back())
-                   .arg(r->titleSize)
-                   .arg(r->layoutMode)
-             : "refused";
+    return r ? QString("%1|%2|%3|%4").arg(r->description, r->pieces.back()).arg(r->titleSize).arg(r->layoutMode) : "refused";
 }
 
 void MemoFileTest::reading_data()
@@ -50,8 +46,7 @@ void MemoFileTest::reading_data()
     for (int field = 3; field <= 21; ++field) {
         const int low = field == 15, high = highs[field - 3];
         for (int value : {low - 1, low, high, high + 1})
-            row(QString("field %1 = %2").arg(field).arg(value),
-                withField(field, QString::number(value)),
+            row(QString("field %1 = %2").arg(field).arg(value), withField(field, QString::number(value)),
                 value < low || value > high ? "refused" : "same");
     }
     const QByteArray blank = withField(-1, {});
@@ -89,8 +84,7 @@ void MemoFileTest::reading()
     if (read == "same")
         QCOMPARE(memofile::compose(memofile::read(bytes, nullptr).value()), bytes);
     else
-        QVERIFY2(read == "taken" ? outcome(bytes) != "refused" : outcome(bytes) == read,
-                 qPrintable(outcome(bytes)));
+        QVERIFY2(read == "taken" ? outcome(bytes) != "refused" : outcome(bytes) == read, qPrintable(outcome(bytes)));
 }
 
 QTEST_GUILESS_MAIN(MemoFileTest)

@@ -25,8 +25,7 @@ static double processorSeconds()
         // pid (name) state ppid ... utime stime: the name may hold spaces.
         const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
         parent[pid] = fields.value(1);
-        spent[pid] =
-            (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
+        spent[pid] = (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
     }
     double total = 0;
     for (auto it = spent.cbegin(); it != spent.cend(); ++it)
@@ -56,23 +55,18 @@ private slots:
     {
         QTest::addColumn<QString>("page");
         QTest::newRow("refresh") << "<meta http-equiv=refresh content=0>一度だけ";
-        QTest::newRow("redirect to itself")
-            << "<meta http-equiv=\"refresh\" content=\"0;url=prev.html\">一度だけ";
-        QTest::newRow("refreshing srcdoc frame")
-            << "<iframe srcdoc=\"<meta http-equiv=refresh content=0>中\"></iframe>";
-        QTest::newRow("refreshing data: frame")
-            << "<IFRAME src=\"data:text/html,<meta http-equiv=refresh content=0>x\">";
-        QTest::newRow("frame navigating itself")
-            << "<iframe\nsrc=\"data:text/html,<meta http-equiv=refresh "
-               "content='0;url=data:text/html,y'>x\"></iframe>";
+        QTest::newRow("redirect to itself") << "<meta http-equiv=\"refresh\" content=\"0;url=prev.html\">一度だけ";
+        QTest::newRow("refreshing srcdoc frame") << "<iframe srcdoc=\"<meta http-equiv=refresh content=0>中\"></iframe>";
+        QTest::newRow("refreshing data: frame") << "<IFRAME src=\"data:text/html,<meta http-equiv=refresh content=0>x\">";
+        QTest::newRow("frame navigating itself") << "<iframe\nsrc=\"data:text/html,<meta http-equiv=refresh "
+                                                    "content='0;url=data:text/html,y'>x\"></iframe>";
         QTest::newRow("frame in a frame") << "<iframe srcdoc=\"<iframe srcdoc='<meta "
                                              "http-equiv=refresh content=0>'></iframe>\"></iframe>";
     }
     void everyFrameLoadsOnce()
     {
         QFETCH(QString, page);
-        QSignalSpy loaded(window, &PreviewWindow::loaded),
-            navigated(window, &PreviewWindow::navigationDecided);
+        QSignalSpy loaded(window, &PreviewWindow::loaded), navigated(window, &PreviewWindow::navigationDecided);
         window->showListing("/listing/prev.html", page.toUtf8());
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
         QCOMPARE(loaded[0][0].toBool(), true);
@@ -97,9 +91,8 @@ void PreviewWindowTest::linksLeaveForTheDesktop()
     QDesktopServices::setUrlHandler("https", this, "openOutside");
     const QUrl item("https://auction.example/item/1");
     QSignalSpy loaded(window, &PreviewWindow::loaded);
-    window->showListing(
-        "/listing/prev.html",
-        "<a href=\"" + item.toEncoded() + "\" style=\"display:block; height:1000px\">link</a>");
+    window->showListing("/listing/prev.html",
+                        "<a href=\"" + item.toEncoded() + "\" style=\"display:block; height:1000px\">link</a>");
     QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 30000);
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window);
     QCOMPARE(reader->role(), QAccessible::Window);
@@ -127,8 +120,7 @@ void PreviewWindowTest::linksLeaveForTheDesktop()
     QStringList offered;
     for (QAction *action : QApplication::activePopupWidget()->actions())
         offered << action->text();
-    QCOMPARE(offered,
-             QStringList({"コピー(&C)", "リンクのアドレスをコピー(&L)", "すべて選択(&A)"}));
+    QCOMPARE(offered, QStringList({"コピー(&C)", "リンクのアドレスをコピー(&L)", "すべて選択(&A)"}));
     QApplication::activePopupWidget()->close();
 }
 

@@ -10,18 +10,14 @@
 #include <QtTest>
 #include <csignal>
 
-static QString xdotool(const QStringList &arguments)
-{
-    return QString(x11window::xdotool(arguments));
-}
+static QString xdotool(const QStringList &arguments) { return QString(x11window::xdotool(arguments)); }
 
 // One run of the program, its XDG folders left to their defaults under home.
 struct Program {
     explicit Program(const QString &home)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name :
-             {"XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        for (const char *name : {"XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
             environment.remove(name);
         environment.insert("HOME", home);
         process.setProcessEnvironment(environment);
@@ -33,24 +29,16 @@ struct Program {
     void focus(qsizetype windowsBefore = 0)
     {
         QStringList ids;
-        QVERIFY2(QTest::qWaitFor([&] { return (ids = windows()).size() > windowsBefore; }, 30000),
-                 "no window showed");
+        QVERIFY2(QTest::qWaitFor([&] { return (ids = windows()).size() > windowsBefore; }, 30000), "no window showed");
         xdotool({"windowfocus", "--sync", windowsBefore ? ids.last() : ids.first()});
-        QTest::qWait(
-            windowsBefore
-                ? 1000
-                : 300);  // for the toolkit to take the focus in, and a new window to settle
+        QTest::qWait(windowsBefore ? 1000 : 300);  // for the toolkit to take the focus in, and a new window to settle
     }
     QStringList windows()
     {
-        return xdotool({"search", "--onlyvisible", "--pid", QString::number(process.processId()),
-                        "--class", "rumita"})
+        return xdotool({"search", "--onlyvisible", "--pid", QString::number(process.processId()), "--class", "rumita"})
             .split('\n', Qt::SkipEmptyParts);
     }
-    void keys(const QStringList &keys)
-    {
-        xdotool(QStringList{"key", "--delay", "100"} + keys), QTest::qWait(300);
-    }
+    void keys(const QStringList &keys) { xdotool(QStringList{"key", "--delay", "100"} + keys), QTest::qWait(300); }
     void type(const QString &text) { xdotool({"type", "--delay", "50", text}), QTest::qWait(300); }
     // Keys for the main window (which a closed window leaves without the
     // focus when no window manager runs); returns once they have opened a
@@ -81,17 +69,15 @@ private slots:
         QTest::addColumn<bool>("typed");
         for (int signal : {SIGTERM, SIGHUP, SIGINT})
             for (bool typed : {true, false})
-                QTest::addRow("%s, %s", strsignal(signal), typed ? "typed" : "nothing typed")
-                    << signal << typed;
+                QTest::addRow("%s, %s", strsignal(signal), typed ? "typed" : "nothing typed") << signal << typed;
     }
     void keptAtSignal();
 };
 
 // What Save writes for the title "ABC" in a fresh window.
 static const QByteArray M = "<qip.$>";
-static const QByteArray abcMemo = "ABC" + M + M + M + "0" + M + "1" + M + ("0" + M).repeated(9) +
-                                  "0" + M + "1" + M + ("0" + M).repeated(6) + M.repeated(31) +
-                                  "\r\n";
+static const QByteArray abcMemo = "ABC" + M + M + M + "0" + M + "1" + M + ("0" + M).repeated(9) + "0" + M + "1" + M +
+                                  ("0" + M).repeated(6) + M.repeated(31) + "\r\n";
 
 void ProgramTest::keptAtSignal()
 {
@@ -109,8 +95,7 @@ void ProgramTest::keptAtSignal()
     QCOMPARE(kept.size(), int(typed));
     if (!typed)
         return;
-    QVERIFY2(QDateTime::fromString(kept[0], "yyyy-MM-dd_HH-mm-ss'.qip'").isValid(),
-             qPrintable(kept[0]));
+    QVERIFY2(QDateTime::fromString(kept[0], "yyyy-MM-dd_HH-mm-ss'.qip'").isValid(), qPrintable(kept[0]));
     QCOMPARE(contents(state.filePath(kept[0])), abcMemo);
     // The next start offers it; Yes opens it, and Save writes it again.
     const QString memo = home.filePath("memo.qip");
@@ -131,13 +116,10 @@ void ProgramTest::keptAtSignal()
     p.open({"alt+m", "x"}), p.keys({"Return"});
     QTRY_COMPARE_WITH_TIMEOUT(p.process.state(), QProcess::NotRunning, 30000);
     QStringList files;
-    for (QDirIterator it(home.path(), QDir::Files | QDir::Hidden | QDir::System,
-                         QDirIterator::Subdirectories);
-         it.hasNext();)
+    for (QDirIterator it(home.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();)
         files << QDir(home.path()).relativeFilePath(it.next());
     files.sort();
-    QVERIFY2(files == QStringList({".local/state/rumita/" + kept[0], "memo.qip"}),
-             qPrintable(files.join(", ")));
+    QVERIFY2(files == QStringList({".local/state/rumita/" + kept[0], "memo.qip"}), qPrintable(files.join(", ")));
 }
 
 int main(int argc, char *argv[]) { return runWindowTests<ProgramTest>(argc, argv); }

@@ -8,8 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QString error;
     const auto record = memofile::read(bytes, &error);
     if (record) {

@@ -16,9 +16,7 @@ void FormFixture::act(const QStringList &actions)
         else if (auto *list = qobject_cast<ComboBoxModel *>(control))
             action[at] == ':' ? list->pick(value.toInt()) : list->select(value.toInt());
         else if (action == "New" || action == "Open" || action == "Save")
-            (form.*(action == "New"    ? &MainForm::newMemo
-                    : action == "Open" ? &MainForm::openMemo
-                                       : &MainForm::saveMemo))();
+            (form.*(action == "New" ? &MainForm::newMemo : action == "Open" ? &MainForm::openMemo : &MainForm::saveMemo))();
         else
             QFAIL(qPrintable("no such action: " + action));
     }
@@ -34,9 +32,7 @@ QStringList FormFixture::controls() const
         const Rgb rgb = c->background().value_or(Rgb{});
         if (text || box || list)
             out << QString("%1=%2 %3 %4 %5,%6,%7")
-                       .arg(c->objectName(),
-                            text ? text->text()
-                                 : QString::number(box ? box->value() : list->index()))
+                       .arg(c->objectName(), text ? text->text() : QString::number(box ? box->value() : list->index()))
                        .arg(c->isEnabled())
                        .arg(c->pointSize())
                        .arg(rgb.red)
@@ -52,7 +48,4 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-QString memoData(const QString &name)
-{
-    return qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo/" + name;
-}
+QString memoData(const QString &name) { return qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo/" + name; }

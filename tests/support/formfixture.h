@@ -8,10 +8,7 @@
 #include <QTest>
 
 struct FormFixture {
-    explicit FormFixture(const QString &folder = "/opt/rumita") : form(ui, folder)
-    {
-        form.startUp();
-    }
+    explicit FormFixture(const QString &folder = "/opt/rumita") : form(ui, folder) { form.startUp(); }
     ScriptedInterface ui;
     MainForm form;
     EditorState &s = form.state;

@@ -21,26 +21,14 @@ public:
         asked << title + '|' + text;
         return answers.isEmpty() ? yes : answers.takeFirst();
     }
-    void tell(const QString &title, const QString &text, Icon) override
-    {
-        asked << title + '|' + text;
-    }
-    QString chooseFileToOpen(const QString &filter, const QString &name) override
-    {
-        return next("open|" + filter + '|' + name);
-    }
-    QString chooseFileToSave(const QString &filter, const QString &name) override
-    {
-        return next("save|" + filter + '|' + name);
-    }
+    void tell(const QString &title, const QString &text, Icon) override { asked << title + '|' + text; }
+    QString chooseFileToOpen(const QString &filter, const QString &name) override { return next("open|" + filter + '|' + name); }
+    QString chooseFileToSave(const QString &filter, const QString &name) override { return next("save|" + filter + '|' + name); }
     void putOnClipboard(const QString &text) override { clipboard = text; }
     void showPreview(const QString &path) override { preview = path; }
     void showHelp(const QString &text) override { help = text; }
     void quit() override { ++quits; }
 
 private:
-    QString next(const QString &dialog)
-    {
-        return fileDialogs << dialog, fileNames.isEmpty() ? QString() : fileNames.takeFirst();
-    }
+    QString next(const QString &dialog) { return fileDialogs << dialog, fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }
 };
