@@ -14,14 +14,14 @@ static QString xdotool(const QStringList &arguments) { return QString(x11window:
 
 // One run of the program, its XDG folders left to their defaults under home.
 struct Program {
-    explicit Program(const QString &home)
+    explicit Program(const QString &home, const QStringList &arguments = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
             environment.remove(name);
         environment.insert("HOME", home);
         process.setProcessEnvironment(environment);
-        process.start(qEnvironmentVariable("RUMITA_PROGRAM"));
+        process.start(qEnvironmentVariable("RUMITA_PROGRAM"), arguments);
         focus();
     }
     ~Program() { process.kill(), process.waitForFinished(); }
@@ -72,6 +72,15 @@ private slots:
                 QTest::addRow("%s, %s", strsignal(signal), typed ? "typed" : "nothing typed") << signal << typed;
     }
     void keptAtSignal();
+    void openedFromCommandLine_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("memo") << "valid-standard.qip" << false;
+        QTest::newRow("refused memo") << "bad-layout.qip" << true;
+        QTest::newRow("missing") << "no-such-file.qip" << true;
+    }
+    void openedFromCommandLine();
 };
 
 // What Save writes for the title "ABC" in a fresh window.
@@ -120,6 +129,22 @@ void ProgramTest::keptAtSignal()
         files << QDir(home.path()).relativeFilePath(it.next());
     files.sort();
     QVERIFY2(files == QStringList({".local/state/rumita/" + kept[0], "memo.qip"}), qPrintable(files.join(", ")));
+}
+
+// `rumita FILE` opens the memo as Open does: Save then writes the same bytes.
+// A file Open refuses is named in a message and leaves the fresh window.
+void ProgramTest::openedFromCommandLine()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, refused);
+    QTemporaryDir home;
+    const QString memo = memoData(file), saved = home.filePath("saved.qip");
+    Program p(home.path(), {memo});
+    if (refused)
+        p.focus(1), p.keys({"Return"});
+    p.chooseFile({"alt+m", "e"}, saved);
+    const QByteArray blank = abcMemo.mid(3);
+    QTRY_COMPARE_WITH_TIMEOUT(contents(saved), refused ? blank : contents(memo), 10000);
 }
 
 int main(int argc, char *argv[]) { return runWindowTests<ProgramTest>(argc, argv); }
