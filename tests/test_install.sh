@@ -19,8 +19,9 @@ folder=$prefix/lib/rumita
 [ -x "$folder/rumita" ] || fail "no program in lib/rumita"
 [ -x "$folder/rumita-preview" ] || fail "no preview program beside the program"
 # The browser engine is the preview program's alone.
-! ldd "$folder/rumita" | grep -q WebEngine || fail "the program links the browser engine"
-ldd "$folder/rumita-preview" | grep -q WebEngine || fail "the preview program lacks the browser engine"
+# Read whole first: grep -q would stop reading early, and ldd, cut off, fail the pipe.
+[[ $(ldd "$folder/rumita") != *WebEngine* ]] || fail "the program links the browser engine"
+[[ $(ldd "$folder/rumita-preview") == *WebEngine* ]] || fail "the preview program lacks the browser engine"
 for picture in hime.jpg hime2.jpg kime.jpg kime2.jpg; do
   [ -s "$folder/$picture" ] || fail "no $picture beside the program"
 done
