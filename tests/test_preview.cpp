@@ -15,25 +15,19 @@
 // Processor seconds this process and every process it started have spent.
 static double processorSeconds()
 {
-    QMap<QString, QString> parent;
-    QMap<QString, double> spent;
+    QMap<QString, QList<QByteArray>> stat;  // each process's fields after its name, which may hold spaces
     for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
-        QFile stat("/proc/" + pid + "/stat");
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        // pid (name) state ppid ... utime stime: the name may hold spaces.
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        parent[pid] = fields.value(1);
-        spent[pid] = (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
+        QFile file("/proc/" + pid + "/stat");
+        const QByteArray line = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        stat[pid] = line.mid(line.lastIndexOf(')') + 2).split(' ');  // state ppid ... utime stime
     }
     double total = 0;
-    for (auto it = spent.cbegin(); it != spent.cend(); ++it)
-        for (QString p = it.key(); !p.isEmpty(); p = parent.value(p))
-            if (p == QString::number(getpid())) {
-                total += it.value();
-                break;
-            }
+    for (auto it = stat.cbegin(); it != stat.cend(); ++it) {
+        QString p = it.key();
+        while (!p.isEmpty() && p != QString::number(getpid()))
+            p = stat.value(p).value(1);
+        total += p.isEmpty() ? 0 : (it->value(11).toDouble() + it->value(12).toDouble()) / sysconf(_SC_CLK_TCK);
+    }
     return total;
 }
 
@@ -54,14 +48,14 @@ private slots:
     void everyFrameLoadsOnce_data()
     {
         QTest::addColumn<QString>("page");
-        QTest::newRow("refresh") << "<meta http-equiv=refresh content=0>一度だけ";
-        QTest::newRow("redirect to itself") << "<meta http-equiv=\"refresh\" content=\"0;url=prev.html\">一度だけ";
-        QTest::newRow("refreshing srcdoc frame") << "<iframe srcdoc=\"<meta http-equiv=refresh content=0>中\"></iframe>";
-        QTest::newRow("refreshing data: frame") << "<IFRAME src=\"data:text/html,<meta http-equiv=refresh content=0>x\">";
-        QTest::newRow("frame navigating itself") << "<iframe\nsrc=\"data:text/html,<meta http-equiv=refresh "
-                                                    "content='0;url=data:text/html,y'>x\"></iframe>";
-        QTest::newRow("frame in a frame") << "<iframe srcdoc=\"<iframe srcdoc='<meta "
-                                             "http-equiv=refresh content=0>'></iframe>\"></iframe>";
+        // Each page and frame in it asks to load again at once, in its own way.
+        QTest::newRow("page and frames refreshing")
+            << "<meta http-equiv=refresh content=0>一度だけ<iframe srcdoc=\"<meta http-equiv=refresh content=0>中\"></iframe>"
+               "<IFRAME src=\"data:text/html,<meta http-equiv=refresh content=0>x\"></IFRAME>";
+        QTest::newRow("page redirecting to itself, frames navigating")
+            << "<meta http-equiv=\"refresh\" content=\"0;url=prev.html\">一度だけ<iframe\nsrc=\"data:text/html,<meta "
+               "http-equiv=refresh content='0;url=data:text/html,y'>x\"></iframe><iframe srcdoc=\"<iframe srcdoc='<meta "
+               "http-equiv=refresh content=0>'></iframe>\"></iframe>";
     }
     void everyFrameLoadsOnce()
     {
