@@ -37,12 +37,10 @@ struct Program {
     // (the main window when `before` is 0); false when none showed.
     bool focus(qsizetype before = 0)
     {
-        QStringList ids;
-        if (!QTest::qWaitFor([&] { return (ids = windows()).size() > before; }, 30000))
-            return false;
-        xdotool({"windowfocus", "--sync", before ? ids.last() : ids.first()});
+        const bool shown = QTest::qWaitFor([&] { return windows().size() > before; }, 30000);
+        xdotool({"windowfocus", "--sync", before ? windows().value(before) : windows().value(0)});
         QTest::qWait(before ? 1000 : 300);  // for the toolkit to take the focus in, and a new window to settle
-        return true;
+        return shown;
     }
     void keys(const QStringList &keys) { xdotool(QStringList{"key", "--delay", "100"} + keys), QTest::qWait(300); }
     void type(const QString &text) { xdotool({"type", "--delay", "50", text}), QTest::qWait(300); }
@@ -50,11 +48,9 @@ struct Program {
     // path; the dialog's title, nothing when none opened.
     QString chooseFile(const QStringList &opening, const QString &path)
     {
-        focus();
-        keys(opening);
         // Keys that arrive before the toolkit has taken the focus in are lost; once more.
-        if (!QTest::qWaitFor([&] { return windows().size() > 1; }, 10000))
-            focus(), keys(opening);
+        for (int tries = 0; tries < 2 && windows().size() < 2; ++tries)
+            focus(), keys(opening), QTest::qWaitFor([&] { return windows().size() > 1; }, 10000);
         if (!focus(1))
             return {};
         const QString title = xdotool({"getwindowname", windows().last()});
@@ -77,9 +73,8 @@ private slots:
     // two of the second picture box, as in golden/start.png) and the preview program.
     void initTestCase()
     {
-        const QString built = qEnvironmentVariable("RUMITA_PROGRAM");
         prepareProgramFolder(folder.path(), qEnvironmentVariable("RUMITA_PICTURES"), {"hime.jpg", "hime2.jpg"});
-        QVERIFY(QFile::copy(built, folder.filePath("rumita")));
+        QVERIFY(QFile::copy(qEnvironmentVariable("RUMITA_PROGRAM"), folder.filePath("rumita")));
     }
 
     // A start with a memo Open refuses: what the start sets up, the input
@@ -94,13 +89,10 @@ private:
     QTemporaryDir folder;
 };
 
-// What Save writes for the title in a fresh window.
-static QByteArray freshMemo(const QByteArray &title)
-{
-    const QByteArray m = "<qip.$>";
-    return title + m + m + m + "0" + m + "1" + m + ("0" + m).repeated(9) + "0" + m + "1" + m + ("0" + m).repeated(6) +
-           m.repeated(31) + "\r\n";
-}
+// What Save writes for the title "ABC" in a fresh window.
+static const QByteArray M = "<qip.$>";
+static const QByteArray abcMemo = "ABC" + M + M + M + "0" + M + "1" + M + ("0" + M).repeated(9) + "0" + M + "1" + M +
+                                  ("0" + M).repeated(6) + M.repeated(31) + "\r\n";
 
 void ProgramTest::keptAtSignalOfferedAtNextStart()
 {
@@ -130,10 +122,8 @@ void ProgramTest::keptAtSignalOfferedAtNextStart()
             // The browser engine comes with the first preview, in the preview program alone.
             QVERIFY(!engineMapped(p.process.processId()));
             p.keys(QStringList(14, "Tab") + QStringList{"space"});  // the preview button
-            QString preview;
-            QTRY_VERIFY_WITH_TIMEOUT(!(preview = xdotool({"search", "--onlyvisible", "--name", "^プレビュー$"})).isEmpty(),
-                                     30000);
-            previewPid = xdotool({"getwindowpid", preview}).toLongLong();
+            previewPid = xdotool({"search", "--sync", "--onlyvisible", "--name", "^プレビュー$", "getwindowpid"}).toLongLong();
+            QVERIFY2(previewPid, "no preview showed");
             QVERIFY(engineMapped(previewPid));
             QVERIFY(!engineMapped(p.process.processId()));
         }
@@ -146,7 +136,7 @@ void ProgramTest::keptAtSignalOfferedAtNextStart()
     const QStringList kept = QDir(state).entryList(QDir::Files);
     QCOMPARE(kept.size(), 1);
     QVERIFY2(QDateTime::fromString(kept[0], "yyyy-MM-dd_HH-mm-ss'.qip'").isValid(), qPrintable(kept[0]));
-    QCOMPARE(contents(QDir(state).filePath(kept[0])), freshMemo("ABC"));
+    QCOMPARE(contents(QDir(state).filePath(kept[0])), abcMemo);
     {
         // The next start offers it; Yes opens it, and Save writes it again,
         // from the toolkit's file dialog in Japanese.
@@ -154,7 +144,7 @@ void ProgramTest::keptAtSignalOfferedAtNextStart()
         QVERIFY2(p.focus(1), "the kept input was not offered");
         p.keys({"Return"});
         QCOMPARE(p.chooseFile({"alt+m", "e"}, home.filePath("memo.qip")), "名前を付けて保存");
-        QTRY_COMPARE_WITH_TIMEOUT(contents(home.filePath("memo.qip")), freshMemo("ABC"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(contents(home.filePath("memo.qip")), abcMemo, 10000);
     }
     // Nothing else is left in the home: not by the toolkit, the engine nor the preview.
     QStringList files;
@@ -174,8 +164,7 @@ void ProgramTest::memoOnCommandLine()
     ::kill(p.process.processId(), SIGHUP), ::kill(p.process.processId(), SIGINT);
     QTRY_COMPARE_WITH_TIMEOUT(p.process.state(), QProcess::NotRunning, 30000);
     QCOMPARE(p.process.exitStatus(), QProcess::NormalExit);
-    const int status = p.process.exitCode();  // as a shell reports an end by either
-    QVERIFY2(QList<int>({128 + SIGHUP, 128 + SIGINT}).contains(status), qPrintable(QString::number(status)));
+    QVERIFY(QList<int>({128 + SIGHUP, 128 + SIGINT}).contains(p.process.exitCode()));  // as a shell reports an end by either
     QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"saved.qip"});
 }
 
