@@ -74,7 +74,9 @@ done
 # the browser engine is the preview program's alone.
 prefix=$tree/usr
 folder=$prefix/lib/rumita
-[ -x "$folder/rumita" ] && [ -x "$folder/rumita-preview" ] && [ -x "$prefix/bin/rumita" ] || fail "a program is not executable"
+for program in lib/rumita/rumita lib/rumita/rumita-preview bin/rumita; do
+  [ -x "$prefix/$program" ] || fail "$program is not executable"
+done
 # Read whole first: grep -q would stop reading early, and ldd, cut off, fail the pipe.
 [[ $(ldd "$folder/rumita") != *WebEngine* ]] || fail "the program links the browser engine"
 [[ $(ldd "$folder/rumita-preview") == *WebEngine* ]] || fail "the preview program lacks the browser engine"

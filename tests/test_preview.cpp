@@ -28,6 +28,7 @@ public slots:
     void openOutside(const QUrl &url) { opened << url; }  // stands in for the desktop's browser
 
 private slots:
+    // A fresh preview window for each test.
     void init()
     {
         SKIP_WITHOUT_BROWSER_ENGINE();
@@ -36,6 +37,7 @@ private slots:
     }
     void cleanup() { delete window; }
 
+    // A page whose frames ask to load again shows once and leaves the engine idle.
     void everyFrameLoadsOnce_data()
     {
         QTest::addColumn<QString>("page");
@@ -60,6 +62,8 @@ private slots:
                  "the page went on loading");  // a core's worth, looping
     }
 
+    // A clicked link opens in the desktop's browser and the listing stays; a
+    // screen reader finds the window and the link; the menu speaks Japanese.
     void linksLeaveForTheDesktop();
 
 private:
