@@ -58,8 +58,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(loaded.value(0).value(0).toBool(), true, 30000);  // it loaded
         const double before = processorSeconds(window->browser()->page());
         QTest::qWait(2000);
-        QVERIFY2(processorSeconds(window->browser()->page()) - before < 0.3,
-                 "the page went on loading");  // a core's worth, looping
+        // A core's worth, looping.
+        QVERIFY2(processorSeconds(window->browser()->page()) - before < 0.3, "the page went on loading");
     }
 
     // A clicked link opens in the desktop's browser and the listing stays; a
