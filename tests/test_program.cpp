@@ -39,11 +39,11 @@ struct Program {
     {
         const bool shown = QTest::qWaitFor([&] { return windows().size() > before; }, 30000);
         xdotool({"windowfocus", "--sync", before ? windows().value(before) : windows().value(0)});
-        QTest::qWait(before ? 1000 : 300);  // for the toolkit to take the focus in, and a new window to settle
+        QTest::qWait(before ? 500 : 300);  // for the toolkit to take the focus in, and a new window to settle
         return shown;
     }
-    void keys(const QStringList &keys) { xdotool(QStringList{"key", "--delay", "100"} + keys), QTest::qWait(300); }
-    void type(const QString &text) { xdotool({"type", "--delay", "50", text}), QTest::qWait(300); }
+    void keys(const QStringList &keys) { xdotool(QStringList{"key", "--delay", "30"} + keys), QTest::qWait(300); }
+    void type(const QString &text) { xdotool({"type", "--delay", "15", text}), QTest::qWait(300); }
     // Opens a file dialog with keys for the main window and answers it with
     // path; the dialog's title, nothing when none opened.
     QString chooseFile(const QStringList &opening, const QString &path)
@@ -167,7 +167,6 @@ void ProgramTest::memoOnCommandLine()
     QTRY_COMPARE_WITH_TIMEOUT(contents(saved), contents(memo), 10000);
     ::kill(p.process.processId(), SIGHUP), ::kill(p.process.processId(), SIGINT);
     QTRY_COMPARE_WITH_TIMEOUT(p.process.state(), QProcess::NotRunning, 30000);
-    QCOMPARE(p.process.exitStatus(), QProcess::NormalExit);
     QVERIFY(QList<int>({128 + SIGHUP, 128 + SIGINT}).contains(p.process.exitCode()));  // as a shell reports an end by either
     QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"saved.qip"});
 }
