@@ -89,15 +89,14 @@ void PreviewWindowTest::linksLeaveForTheDesktop()
         return name;
     };
     QTRY_COMPARE(link(reader, link), "link");
-    QWidget *page = window->browser()->focusProxy();
-    QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseClick(window->browser()->focusProxy(), Qt::LeftButton, {}, QPoint(300, 300));
     QTRY_COMPARE_WITH_TIMEOUT(opened, QList<QUrl>{item}, 10000);
     QDesktopServices::unsetUrlHandler("https");
     QString text;  // the listing stays
     window->browser()->page()->toPlainText([&text](const QString &t) { text = t; });
     QTRY_COMPARE(text, "link");
     // Its menu offers what works on a shown page, in Japanese.
-    QTest::mouseClick(page, Qt::RightButton, {}, QPoint(300, 300));  // on the link
+    QTest::mouseClick(window->browser()->focusProxy(), Qt::RightButton, {}, QPoint(300, 300));  // on the link
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 10000);
     QStringList offered;
     for (QAction *action : QApplication::activePopupWidget()->actions())
