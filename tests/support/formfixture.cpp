@@ -1,26 +1,6 @@
 #include "formfixture.h"
 
 #include <QFile>
-#include <QRegularExpression>
-
-void FormFixture::act(const QStringList &actions)
-{
-    for (const QString &action : actions) {
-        const qsizetype at = action.indexOf(QRegularExpression("[=:]"));
-        const QString value = at < 0 ? QString() : action.mid(at + 1);
-        auto *control = form.findChild<ControlModel *>(action.left(at));
-        if (auto *text = qobject_cast<TextBoxModel *>(control))
-            text->setText(value);
-        else if (auto *box = qobject_cast<CheckBoxModel *>(control))
-            at < 0 ? box->click() : box->setValue(value.toShort());
-        else if (auto *list = qobject_cast<ComboBoxModel *>(control))
-            action[at] == ':' ? list->pick(value.toInt()) : list->select(value.toInt());
-        else if (action == "New" || action == "Open" || action == "Save")
-            (form.*(action == "New" ? &MainForm::newMemo : action == "Open" ? &MainForm::openMemo : &MainForm::saveMemo))();
-        else
-            QFAIL(qPrintable("no such action: " + action));
-    }
-}
 
 QStringList FormFixture::controls() const
 {

@@ -6,6 +6,12 @@
 #include "scriptedinterface.h"
 
 #include <QTest>
+#include <functional>
+
+struct FormFixture;
+// One thing a seller does, in the window or in a dialog; tables list them in order.
+using Step = std::function<void(FormFixture &)>;
+using Steps = QList<Step>;
 
 struct FormFixture {
     explicit FormFixture(const QString &folder = "/opt/rumita") : form(ui, folder) { form.startUp(); }
@@ -13,15 +19,53 @@ struct FormFixture {
     MainForm form;
     EditorState &s = form.state;
 
-    // "Text2=a\r\nb" types a text, "Check7" clicks a box, "Check7:2" sets its
-    // state as a memo file does, "Combo1:3" picks an item, "Combo1=3" selects
-    // it in code; "New", "Open" and "Save" run those commands.
-    void act(const QStringList &actions);
+    void act(const Steps &steps)
+    {
+        for (const Step &step : steps)
+            step(*this);
+    }
 
-    // What the window shows of each control but the pictures: "name=value
-    // enabled points red,green,blue".
+    // What the window shows of each control but the pictures, a line each:
+    // "name=value enabled points red,green,blue".
     QStringList controls() const;
 };
+
+inline Step type(TextBoxModel MainForm::*box, const QString &text)
+{
+    return [=](FormFixture &f) { (f.form.*box).setText(text); };
+}
+// A click: ticks the box, or unticks a ticked one.
+inline Step tick(CheckBoxModel MainForm::*box)
+{
+    return [=](FormFixture &f) { (f.form.*box).click(); };
+}
+// The state an opened file gives a box; 2 is the grey third state.
+inline Step mark(CheckBoxModel MainForm::*box, qint16 state)
+{
+    return [=](FormFixture &f) { (f.form.*box).setValue(state); };
+}
+// The seller's pick, which runs the list's handler even for the item shown.
+inline Step pick(ComboBoxModel MainForm::*list, int index)
+{
+    return [=](FormFixture &f) { (f.form.*list).pick(index); };
+}
+// A selection by code, as an opened file makes it.
+inline Step select(ComboBoxModel MainForm::*list, int index)
+{
+    return [=](FormFixture &f) { (f.form.*list).select(index); };
+}
+inline const Step New = [](FormFixture &f) { f.form.newMemo(); };
+inline const Step Open = [](FormFixture &f) { f.form.openMemo(); };
+inline const Step Save = [](FormFixture &f) { f.form.saveMemo(); };
+// The answer to the next question, and the file the next file dialog gives ("" cancels).
+inline Step answer(qint16 button)
+{
+    return [=](FormFixture &f) { f.ui.answers << button; };
+}
+inline Step choose(const QString &path)
+{
+    return [=](FormFixture &f) { f.ui.fileNames << path; };
+}
 
 QByteArray contents(const QString &path);
 
