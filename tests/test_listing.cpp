@@ -114,8 +114,8 @@ void ListingTest::afterSteps_data()
     row("custom texts", {tick(&F::Check11), type(&F::Text2, "説\r\n明"), type(&F::Text3, "他")}, customFrame);
     row("custom colours", {tick(&F::Check11), pick(&F::Combo2, 2), pick(&F::Combo3, 3), pick(&F::Combo6, 2), pick(&F::Combo7, 1)},
         customFrame);
-    row("custom colour waits", {select(&F::Combo2, 6)});
-    row("custom colour shows", {select(&F::Combo2, 6), tick(&F::Check11)}, customFrame);
+    row("custom colour waits", {selectInCode(&F::Combo2, 6)});
+    row("custom colour shows", {selectInCode(&F::Combo2, 6), tick(&F::Check11)}, customFrame);
     row("switch keeps inputs",
         {type(&F::Text1, "題"), type(&F::Text2, "一\r\n二"), pick(&F::Combo1, 3), tick(&F::Check11), pick(&F::Combo2, 6),
          tick(&F::Check1)},

@@ -12,6 +12,9 @@ struct FormFixture;
 // One thing a seller does, in the window or in a dialog; tables list them in order.
 using Step = std::function<void(FormFixture &)>;
 using Steps = QList<Step>;
+using TextBox = TextBoxModel MainForm::*;
+using Box = CheckBoxModel MainForm::*;
+using List = ComboBoxModel MainForm::*;
 
 struct FormFixture {
     explicit FormFixture(const QString &folder = "/opt/rumita") : form(ui, folder) { form.startUp(); }
@@ -30,42 +33,23 @@ struct FormFixture {
     QStringList controls() const;
 };
 
-inline Step type(TextBoxModel MainForm::*box, const QString &text)
-{
-    return [=](FormFixture &f) { (f.form.*box).setText(text); };
-}
+inline const auto type = [](TextBox box, QString text) -> Step { return [=](FormFixture &f) { (f.form.*box).setText(text); }; };
 // A click: ticks the box, or unticks a ticked one.
-inline Step tick(CheckBoxModel MainForm::*box)
-{
-    return [=](FormFixture &f) { (f.form.*box).click(); };
-}
+inline const auto tick = [](Box box) -> Step { return [=](FormFixture &f) { (f.form.*box).click(); }; };
 // The state an opened file gives a box; 2 is the grey third state.
-inline Step mark(CheckBoxModel MainForm::*box, qint16 state)
-{
-    return [=](FormFixture &f) { (f.form.*box).setValue(state); };
-}
+inline const auto mark = [](Box box, qint16 state) -> Step { return [=](FormFixture &f) { (f.form.*box).setValue(state); }; };
 // The seller's pick, which runs the list's handler even for the item shown.
-inline Step pick(ComboBoxModel MainForm::*list, int index)
-{
-    return [=](FormFixture &f) { (f.form.*list).pick(index); };
-}
+inline const auto pick = [](List list, int index) -> Step { return [=](FormFixture &f) { (f.form.*list).pick(index); }; };
 // A selection by code, as an opened file makes it.
-inline Step select(ComboBoxModel MainForm::*list, int index)
-{
+inline const auto selectInCode = [](List list, int index) -> Step {
     return [=](FormFixture &f) { (f.form.*list).select(index); };
-}
+};
 inline const Step New = [](FormFixture &f) { f.form.newMemo(); };
 inline const Step Open = [](FormFixture &f) { f.form.openMemo(); };
 inline const Step Save = [](FormFixture &f) { f.form.saveMemo(); };
 // The answer to the next question, and the file the next file dialog gives ("" cancels).
-inline Step answer(qint16 button)
-{
-    return [=](FormFixture &f) { f.ui.answers << button; };
-}
-inline Step choose(const QString &path)
-{
-    return [=](FormFixture &f) { f.ui.fileNames << path; };
-}
+inline const auto answer = [](qint16 button) -> Step { return [=](FormFixture &f) { f.ui.answers << button; }; };
+inline const auto choose = [](QString path) -> Step { return [=](FormFixture &f) { f.ui.fileNames << path; }; };
 
 QByteArray contents(const QString &path);
 
