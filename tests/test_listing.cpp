@@ -3,8 +3,6 @@
 #include "tests/support/checks.h"
 #include "tests/support/formfixture.h"
 
-#include <QFile>
-
 using F = MainForm;
 
 // What the frame boxes, the lists and the pictures show of the frame in use.
@@ -37,13 +35,6 @@ static QString rgb(const ControlModel &c)
 {
     const Rgb v = c.background().value_or(Rgb{-9, -9, -9});
     return QString("%1,%2,%3").arg(v.red).arg(v.green).arg(v.blue);
-}
-
-// The listing expected after a row's steps, from tests/data/golden/listings.
-static QString golden(const QString &row)
-{
-    QFile file(qEnvironmentVariable("RUMITA_TEST_DATA") + "/golden/listings/" + QString(row).replace(' ', '-') + ".html");
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(missing " + file.fileName() + ")";
 }
 
 void ListingTest::startUp()
@@ -151,11 +142,12 @@ void ListingTest::afterSteps()
 void ListingTest::listItems_data()
 {
     QTest::addColumn<Steps>("before");
-    QTest::addColumn<ComboBoxModel MainForm::*>("list");
+    QTest::addColumn<List>("list");
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QStringList>("codes");
-    const auto row = [](const char *name, const Steps &before, ComboBoxModel MainForm::*list, const QStringList &items,
-                        const QStringList &codes) { QTest::newRow(name) << before << list << items << codes; };
+    const auto row = [](const char *name, const Steps &before, List list, const QStringList &items, const QStringList &codes) {
+        QTest::newRow(name) << before << list << items << codes;
+    };
     const Step custom = tick(&F::Check11);
     row("items of title size", {type(&F::Text1, "T")}, &F::Combo4, {"普通", "　大", "特大"}, {"3", "5", "9"});
     row("items of frame colour", {}, &F::Combo1, {"青　色", "茶　色", "灰　色　", "ピンク", "黒　色", "緑　色"},
@@ -174,7 +166,7 @@ void ListingTest::listItems_data()
 void ListingTest::listItems()
 {
     QFETCH(Steps, before);
-    QFETCH(ComboBoxModel MainForm::*, list);
+    QFETCH(List, list);
     QFETCH(QStringList, items);
     QFETCH(QStringList, codes);
     FormFixture f;

@@ -232,23 +232,16 @@ void MemoCommandsTest::fileLayout()
 {
     FormFixture f;
     f.act({choose(memoData("valid-layout3.qip")), Open});
-    auto p = [](int n) { return QString("<!--piece%1-->").arg(n, 2, 10, QChar('0')) + (n % 4 == 1 ? "<table><tr><td>" : ""); };
-    const QString head = "#ED875B ", body = "#EBC2B4 ", text = "#0000ff ";
-    const QString listing =
-        "<center><body>" + p(1) + head + p(2) + text + p(3) + "■商品名■" + p(4) + p(5) + body + p(6) + text + p(7) + "5" + p(8) +
-        "手作りの器" + p(9) + p(10) + head + p(11) + text + p(12) + body + p(13) + text + p(14) +
-        " ○銀行振り込み  ○現金書留 </font></center><center><font color=#000000 size=2>［上記のお支払方法がご利用頂けます。］"
-        "</font></center>" +
-        p(15) + p(16) + head + p(17) + text + p(18) + "■商品説明■" + p(19) + p(20) + body + p(21) + text + p(22) +
-        "一点物です。" + p(23) + "</table></center></body>";
+    const QString listing = golden("opened layout file");  // the file's pieces, marked by number, around the values
     COMPARE_LISTING(f.s.syuturyoku, listing);
     QCOMPARE(f.form.Check11.value(), 1);
     QCOMPARE(f.form.Combo2.isEnabled(), true);
     QCOMPARE(f.form.Combo1.isEnabled(), false);
     f.act({pick(&F::Combo4, 2)});  // the file's pieces take a new size too
-    COMPARE_LISTING(f.s.syuturyoku, QString(listing).replace(p(7) + "5", p(7) + "9"));
+    COMPARE_LISTING(f.s.syuturyoku, QString(listing).replace("<!--piece07-->5", "<!--piece07-->9"));
     f.act({pick(&F::Combo2, 1)});
-    COMPARE_LISTING(f.s.syuturyoku, QString(listing).replace(head, "#ED9BA0 ").replace(p(7) + "5", p(7) + "9"));
+    COMPARE_LISTING(f.s.syuturyoku,
+                    QString(listing).replace("#ED875B ", "#ED9BA0 ").replace("<!--piece07-->5", "<!--piece07-->9"));
     f.act({tick(&F::Check1), tick(&F::Check1)});
     QVERIFY2(!f.s.syuturyoku.contains("piece"), qPrintable(f.s.syuturyoku));
     QVERIFY2(f.s.syuturyoku.contains("bgcolor=#ED9BA0  height"), qPrintable(f.s.syuturyoku));

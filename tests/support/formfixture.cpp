@@ -29,3 +29,10 @@ QByteArray contents(const QString &path)
 }
 
 QString memoData(const QString &name) { return qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo/" + name; }
+
+QString golden(const QString &name)
+{
+    const QString path =
+        qEnvironmentVariable("RUMITA_TEST_DATA") + "/golden/listings/" + QString(name).replace(' ', '-') + ".html";
+    return contents(path) == "(unreadable)" ? "(missing " + path + ")" : QString::fromUtf8(contents(path));
+}

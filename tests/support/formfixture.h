@@ -55,3 +55,5 @@ QByteArray contents(const QString &path);
 
 // A file of the memo corpus in tests/data/memo.
 QString memoData(const QString &name);
+// A whole listing written out by hand, from tests/data/golden/listings.
+QString golden(const QString &name);
