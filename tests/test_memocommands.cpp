@@ -311,11 +311,10 @@ void MemoCommandsTest::failedSaveKeepsOldFile()
     QFETCH(QString, reason);
     QTemporaryDir folder;
     const QString target = folder.filePath(name);
-    QFile old(target);
     if (name == "folder.qip")
         QVERIFY(QDir(folder.path()).mkdir(name));
     else if (name == "memo.qip")
-        QCOMPARE(old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5 && old.flush(), true);
+        QVERIFY(put(target, "old\r\n"));
     FormFixture f;
     qputenv("RUMITA_FAULT", (call + ' ' + QString::number(error)).toLatin1());
     qputenv("RUMITA_FAULT_PATH", QFile::encodeName(folder.path()));
@@ -352,19 +351,19 @@ void MemoCommandsTest::previewGoesWhereItCanBeWritten()
     QFETCH(QString, page);
     QFETCH(QString, warning);
     QTemporaryDir folder;
-    QFile victim(folder.filePath("victim"));
-    QCOMPARE(victim.open(QIODevice::WriteOnly) && victim.write("keep") == 4 && victim.flush(), true);
+    const QString victim = folder.filePath("victim");
+    QVERIFY(put(victim, "keep"));
     for (const char *path : {"program", "usr/lib/rumita", "usr/bin"})  // an installed layout beside the program's
         QVERIFY(QDir(folder.path()).mkpath(path));
-    QVERIFY(victim.link(folder.filePath("program/prev.html")));
-    QVERIFY(victim.copy(folder.filePath("usr/bin/rumita")));
+    QVERIFY(QFile::link(victim, folder.filePath("program/prev.html")));
+    QVERIFY(QFile::copy(victim, folder.filePath("usr/bin/rumita")));
     qputenv("XDG_CACHE_HOME", (cacheHome.startsWith("./") ? cacheHome : folder.filePath(cacheHome)).toLocal8Bit());
     qputenv("HOME", folder.filePath("home").toLocal8Bit());
 
     FormFixture f(folder.filePath(programFolder));
     f.act({type(&F::Text2, "♡😀é¥表" + QString(QChar(0xD800)))});  // the page shows them as the clipboard has them
     f.form.preview();
-    QCOMPARE(contents(victim.fileName()), QByteArray("keep"));
+    QCOMPARE(contents(victim), QByteArray("keep"));
     QCOMPARE(f.ui.asked, warning.isEmpty() ? QStringList() : QStringList{warning.arg(folder.path())});
     QCOMPARE(f.ui.preview, page.isEmpty() ? QString() : folder.filePath(page));
     if (page.isEmpty())

@@ -52,6 +52,8 @@ inline const auto answer = [](qint16 button) -> Step { return [=](FormFixture &f
 inline const auto choose = [](QString path) -> Step { return [=](FormFixture &f) { f.ui.fileNames << path; }; };
 
 QByteArray contents(const QString &path);
+// Writes a file whole; false when it could not.
+bool put(const QString &path, const QByteArray &bytes);
 
 // A file of the memo corpus in tests/data/memo.
 QString memoData(const QString &name);
