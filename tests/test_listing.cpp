@@ -4,6 +4,7 @@
 #include "tests/support/formfixture.h"
 
 using F = MainForm;
+using namespace steps;
 
 // What the frame boxes, the lists and the pictures show of the frame in use.
 struct FrameShown {

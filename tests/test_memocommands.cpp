@@ -13,6 +13,7 @@
 #include <sys/un.h>
 
 using F = MainForm;
+using namespace steps;
 enum class Window { Kept, Changed };
 
 class MemoCommandsTest : public QObject {

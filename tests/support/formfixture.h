@@ -9,12 +9,15 @@
 #include <functional>
 
 struct FormFixture;
-// One thing a seller does, in the window or in a dialog; tables list them in order.
+// One thing a seller does, in the window or in a dialog; tables list them in
+// order. In a namespace of their own, apart from the window tests' helpers.
+namespace steps {
 using Step = std::function<void(FormFixture &)>;
 using Steps = QList<Step>;
 using TextBox = TextBoxModel MainForm::*;
 using Box = CheckBoxModel MainForm::*;
 using List = ComboBoxModel MainForm::*;
+}  // namespace steps
 
 struct FormFixture {
     explicit FormFixture(const QString &folder = "/opt/rumita") : form(ui, folder) { form.startUp(); }
@@ -22,9 +25,9 @@ struct FormFixture {
     MainForm form;
     EditorState &s = form.state;
 
-    void act(const Steps &steps)
+    void act(const steps::Steps &steps)
     {
-        for (const Step &step : steps)
+        for (const steps::Step &step : steps)
             step(*this);
     }
 
@@ -33,6 +36,7 @@ struct FormFixture {
     QStringList controls() const;
 };
 
+namespace steps {
 inline const auto type = [](TextBox box, QString text) -> Step { return [=](FormFixture &f) { (f.form.*box).setText(text); }; };
 // A click: ticks the box, or unticks a ticked one.
 inline const auto tick = [](Box box) -> Step { return [=](FormFixture &f) { (f.form.*box).click(); }; };
@@ -50,6 +54,7 @@ inline const Step Save = [](FormFixture &f) { f.form.saveMemo(); };
 // The answer to the next question, and the file the next file dialog gives ("" cancels).
 inline const auto answer = [](qint16 button) -> Step { return [=](FormFixture &f) { f.ui.answers << button; }; };
 inline const auto choose = [](QString path) -> Step { return [=](FormFixture &f) { f.ui.fileNames << path; }; };
+}  // namespace steps
 
 QByteArray contents(const QString &path);
 // Writes a file whole; false when it could not.
