@@ -30,9 +30,7 @@ private slots:
     void openRestoresWhatWasSaved_data();
     void openRestoresWhatWasSaved();
     void fileLayout();
-    // Open's limits one either side, and failed saves.
-    void openLimits_data();
-    void openLimits();
+    // Failed saves.
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
     // Where the preview's page is written.
@@ -85,6 +83,19 @@ void MemoCommandsTest::messages_data()
     row("ten named", {type(&F::Text3, "àáâãäåæçèé")}, {no, Save}, {unsavable.arg(ten)}, {});
     row("the eleventh counted", {type(&F::Text3, "àáâãäåæçèéê")}, {no, Save}, {unsavable.arg(ten + "　ほか 1 文字")}, {});
     row("No to a file Open refuses", {type(&F::Text2, QString(1024 * 1024, 'x'))}, {no, Save}, {unopenable.arg(tooLarge)}, {});
+    // Open's limits, one either side: Save warns before it writes a file Open would refuse, and Open refuses it.
+    // The blank window's file holds 392 bytes and 2 lines besides the description.
+    const auto limit = [&](const char *name, const QString &description, const QString &refusal) {
+        const QString path = dir.filePath(name + QString(".qip"));
+        const QStringList refused{unopenable.arg(refusal), openQuestion, cannotOpen.arg(path, refusal)};
+        row(name, {New, type(&F::Text2, description)}, {choose(path), Save, choose(path), Open},
+            refusal.isEmpty() ? QStringList{openQuestion} : refused, {saveDialog, openDialog});
+    };
+    limit("1 MB", QString(1024 * 1024 - 392, 'x'), "");
+    limit("1 MB and a byte", QString(1024 * 1024 - 391, 'x'), tooLarge);
+    limit("20000 lines", QString("\r\n").repeated(19'998), "");
+    limit("20001 lines", QString("\r\n").repeated(19'999), tooManyLines);
+    limit("20001 lines, lone CRs", QString("\r").repeated(19'999), tooManyLines);
     const QString shortFile = "項目が足りません。ルミタファイルでないか、途中で切れています。";
     const QString notRegular = "通常のファイルではありません（フォルダー、パイプ、デバイスなど）。";
     const std::pair<const char *, QString> badFiles[] = {
@@ -249,34 +260,6 @@ void MemoCommandsTest::fileLayout()
     f.act({New, choose(dir.filePath("after-new.qip")), Save});  // the pieces stay for the next save
     QVERIFY(contents(dir.filePath("after-new.qip"))
                 .endsWith("<!--piece30-->" + M.toLatin1() + "<!--piece31-->" + M.toLatin1() + "\r\n"));
-}
-
-// One below and one above each limit, with the bytes of the blank window's file (392) around the description.
-void MemoCommandsTest::openLimits_data()
-{
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<QString>("refusal");  // empty: taken
-    QTest::newRow("1 MB") << QString(1024 * 1024 - 392, 'x') << "";
-    QTest::newRow("1 MB and a byte") << QString(1024 * 1024 - 391, 'x') << tooLarge;
-    QTest::newRow("20000 lines") << QString("\r\n").repeated(19'998) << "";
-    QTest::newRow("20001 lines") << QString("\r\n").repeated(19'999) << tooManyLines;
-    QTest::newRow("20001 lines, lone CRs") << QString("\r").repeated(19'999) << tooManyLines;
-}
-
-// Save warns before writing a file Open would refuse, and Open refuses it for the same reason.
-void MemoCommandsTest::openLimits()
-{
-    QFETCH(QString, description);
-    QFETCH(QString, refusal);
-    const QString path = dir.filePath(QTest::currentDataTag() + QString(".qip"));
-    FormFixture f;
-    f.act({type(&F::Text2, description), choose(path), Save});
-    QCOMPARE(f.ui.asked, refusal.isEmpty() ? QStringList() : QStringList{unopenable.arg(refusal)});
-    QCOMPARE(contents(path).size(), 392 + description.size());
-    FormFixture g;
-    g.form.openMemoFile(path);
-    QCOMPARE(g.ui.asked, refusal.isEmpty() ? QStringList() : QStringList{cannotOpen.arg(path, refusal)});
-    QCOMPARE(g.form.Text2.text(), refusal.isEmpty() ? description : QString());
 }
 
 void MemoCommandsTest::failedSaveKeepsOldFile_data()
