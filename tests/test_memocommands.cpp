@@ -139,7 +139,11 @@ void MemoCommandsTest::messages()
     f.act(steps);
     QCOMPARE(f.ui.asked, messages);
     QCOMPARE(f.ui.fileDialogs, dialogs);
-    QCOMPARE(f.controls() << f.s.syuturyoku == shown, window == Window::Kept);
+    const QStringList now = f.controls() << f.s.syuturyoku;
+    if (window == Window::Kept)
+        QCOMPARE(now, shown);
+    else
+        QVERIFY(now != shown);
 }
 
 void MemoCommandsTest::everyChangeCountsAsAnEdit()
