@@ -17,7 +17,9 @@ static const FrameShown atStart{1, 0, "192,255,255", "224,224,224", true, "", "/
 static const FrameShown standardFrame{1, 0, "192,255,255", "224,224,224", true, "/opt/rumita/hime.jpg", "/opt/rumita/kime2.jpg"};
 static const FrameShown customFrame{0, 1, "224,224,224", "255,192,192", false, "/opt/rumita/hime2.jpg", "/opt/rumita/kime.jpg"};
 
-enum class SourceBox { ShowsListing, Empty };
+// What the source box shows: the listing, given it whole or edited in place
+// as a keystroke's edit (so that the window redoes only what changed), or nothing.
+enum class SourceBox { ShowsListing, EditedInPlace, Empty };
 
 class ListingTest : public QObject {
     Q_OBJECT
@@ -82,6 +84,12 @@ void ListingTest::afterSteps_data()
     row("no method", {tick(&F::Check5)});
     row("ticked and unticked", {tick(&F::Check7), tick(&F::Check7)});
     row("grey boxes count as unticked", {mark(&F::Check20, 2), mark(&F::Check12, 2), mark(&F::Check13, 2), type(&F::Text3, "x")});
+    row("keystroke in notes left out", {type(&F::Text3, "ab"), tick(&F::Check13), key(&F::Text3, 1, 0, "x")});
+    row("keystroke after payment left out",
+        {tick(&F::Check12), type(&F::Text3, "o"), type(&F::Text2, "ab"), key(&F::Text2, 2, 0, "\nc")}, atStart,
+        SourceBox::EditedInPlace);
+    row("keystroke in notes", {type(&F::Text2, "d"), type(&F::Text3, "ab"), key(&F::Text3, 0, 1, "")}, atStart,
+        SourceBox::EditedInPlace);
     row("payment left out", {tick(&F::Check7), tick(&F::Check12), type(&F::Text2, "d")});
     row("payment back as it was", {tick(&F::Check12), mark(&F::Check7, 1), tick(&F::Check12)});
     row("both left out",
@@ -124,9 +132,11 @@ void ListingTest::afterSteps()
     f.act(steps);
     const QString listing = golden(QTest::currentDataTag());
     COMPARE_LISTING(f.s.syuturyoku, listing);
-    QCOMPARE(f.form.Text4.text(), source == SourceBox::ShowsListing ? listing : QString());
-    if (source == SourceBox::ShowsListing)
+    QCOMPARE(f.form.Text4.text(), source == SourceBox::Empty ? QString() : listing);
+    if (source != SourceBox::Empty)
         QCOMPARE(f.form.Text4.cursorPosition(), listing.size());
+    if (source == SourceBox::EditedInPlace)
+        QCOMPARE(f.form.Text4.lastEdit().whole, false);
     QCOMPARE(f.form.Check1.value(), frame.standardBox);
     QCOMPARE(f.form.Check11.value(), frame.customBox);
     QCOMPARE(rgb(f.form.Check1), frame.standardColour);

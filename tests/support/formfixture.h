@@ -38,6 +38,10 @@ struct FormFixture {
 
 namespace steps {
 inline const auto type = [](TextBox box, QString text) -> Step { return [=](FormFixture &f) { (f.form.*box).setText(text); }; };
+// A keystroke's edit: `removed` characters at `position` replaced by `text`.
+inline const auto key = [](TextBox box, int position, int removed, QString text) -> Step {
+    return [=](FormFixture &f) { (f.form.*box).replace(position, removed, text); };
+};
 // A click: ticks the box, or unticks a ticked one.
 inline const auto tick = [](Box box) -> Step { return [=](FormFixture &f) { (f.form.*box).click(); }; };
 // The state an opened file gives a box; 2 is the grey third state.
