@@ -261,6 +261,7 @@ void MemoCommandsTest::failedSaveKeepsOldFile_data()
                            << reason + (name == "memo.qip" ? "元のファイルはそのまま残っています。" : "");
     };
     row("write, disk full", "write", ENOSPC, "memo.qip", "書き込みが途中で失敗しました。ディスクの空き容量が足りません。");
+    row("write, nothing written", "write", -1, "memo.qip", "書き込みが途中で失敗しました。ディスクの空き容量が足りません。");
     row("sync, I/O error", "fdatasync", EIO, "memo.qip",
         "書き込んだ内容をディスクに書き出せませんでした。ディスクの読み書きでエラーが起きました。");
     row("close, over quota", "close", EDQUOT, "memo.qip",
