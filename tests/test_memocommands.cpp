@@ -30,7 +30,7 @@ private slots:
     void openRestoresWhatWasSaved_data();
     void openRestoresWhatWasSaved();
     void fileLayout();
-    // Failed saves.
+    // A save that fails at any step leaves the folder as it was.
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
     // Where the preview's page is written.
