@@ -10,14 +10,10 @@ QStringList FormFixture::controls() const
         const auto *box = qobject_cast<const CheckBoxModel *>(c);
         const auto *list = qobject_cast<const ComboBoxModel *>(c);
         const Rgb rgb = c->background().value_or(Rgb{});
+        const QString value = text ? text->text() : QString::number(box ? box->value() : list ? list->index() : 0);
         if (text || box || list)
-            out << QString("%1=%2 %3 %4 %5,%6,%7")
-                       .arg(c->objectName(), text ? text->text() : QString::number(box ? box->value() : list->index()))
-                       .arg(c->isEnabled())
-                       .arg(c->pointSize())
-                       .arg(rgb.red)
-                       .arg(rgb.green)
-                       .arg(rgb.blue);
+            out << c->objectName() + "=" + value +
+                       QString::asprintf(" %d %d %d,%d,%d", c->isEnabled(), c->pointSize(), rgb.red, rgb.green, rgb.blue);
     }
     return out;
 }
