@@ -3,6 +3,8 @@
 #include "tests/support/checks.h"
 #include "tests/support/formfixture.h"
 
+#include <QSignalSpy>
+
 using F = MainForm;
 using namespace steps;
 
@@ -149,7 +151,8 @@ void ListingTest::afterSteps()
     QCOMPARE(f.form.Image2.file(), frame.picture2);
 }
 
-// Every item of every list, and the code it puts into the listing where its golden listing holds %1.
+// Every item of every list, the code it puts into the listing where its golden listing holds %1, and the
+// focus back on the title.
 void ListingTest::listItems_data()
 {
     QTest::addColumn<Steps>("before");
@@ -183,9 +186,11 @@ void ListingTest::listItems()
     FormFixture f;
     f.act(before);
     QCOMPARE((f.form.*list).items(), items);
+    QSignalSpy focus(&f.form.Text1, &ControlModel::focusRequested);
     for (int i = int(codes.size()) - 1; i >= 0; --i) {  // from the last, so that each pick changes the listing
         f.act({pick(list, i)});
         COMPARE_LISTING(f.s.syuturyoku, golden(QTest::currentDataTag()).arg(codes[i]));
+        QCOMPARE(focus.count(), codes.size() - i);  // each pick sends the seller back to the title
     }
 }
 
