@@ -1,7 +1,8 @@
 // Preloaded into a test (LD_PRELOAD), fails one kind of file call with a
 // chosen error for the files under a chosen folder, so that every step of a
-// save can be made to fail. RUMITA_FAULT is "call errno" ("fdatasync 5"),
-// RUMITA_FAULT_PATH the folder; without both, every call goes through.
+// save can be made to fail. RUMITA_FAULT is "call errno" ("fdatasync 5"), or
+// "call -1" for a call that returns 0 having done nothing (a write that
+// writes no byte); RUMITA_FAULT_PATH the folder. Without both, every call goes through.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +29,8 @@ static int injected(const char *call, int fd)
 template <typename Call, typename... Arguments>
 static auto failOrCall(int error, const char *name, Arguments... arguments)
 {
+    if (error < 0)
+        return decltype(reinterpret_cast<Call>(0)(arguments...))(0);
     const auto result = error ? -1 : reinterpret_cast<Call>(dlsym(RTLD_NEXT, name))(arguments...);
     return error ? (errno = error, result) : result;
 }

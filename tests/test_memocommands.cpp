@@ -1,5 +1,6 @@
 // New, Open, Save and Preview over a scripted desktop: the questions asked,
 // the bytes written and what an Open brings back, and where prev.html goes.
+#include "tests/support/checks.h"
 #include "tests/support/formfixture.h"
 #include "memo/cp932.h"
 
@@ -7,30 +8,32 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <fcntl.h>
-#include <future>
 #include <sys/socket.h>
-#include <sys/un.h>
-#include <thread>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <sys/un.h>
+
+using F = MainForm;
+using namespace steps;
+enum class Window { Kept, Changed };
 
 class MemoCommandsTest : public QObject {
     Q_OBJECT
+    QTemporaryDir dir;
 private slots:
-    void questionsBeforeNewAndOpen();
+    // Every question and message, whole, with the dialogs shown and whether the window stayed as it was.
+    void messages_data();
+    void messages();
+    // Any change counts as an edit, so that Open asks first.
     void everyChangeCountsAsAnEdit();
+    // The bytes Save writes, and what Open brings back from them.
     void workedExample();
     void openRestoresWhatWasSaved_data();
     void openRestoresWhatWasSaved();
     void fileLayout();
-    void badFileChangesNothing_data();
-    void badFileChangesNothing();
-    void saveRefusesOrAsks();
+    // A save that fails at any step leaves the folder as it was.
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
-    void refusedAtOpen_data();
-    void refusedAtOpen();
+    // Where the preview's page is written.
     void previewGoesWhereItCanBeWritten_data();
     void previewGoesWhereItCanBeWritten();
 };
@@ -38,79 +41,158 @@ private slots:
 static const QString M = "<qip.$>";
 static const QString newQuestion = "新規作成|現在のデーターは失われます！\r\n  新規作成しますか？";
 static const QString openQuestion = "読み込み|読み込みをすると現在のデーターは失われます？";
+static const QString openDialog = "open|ルミタファイル (*.qip)|*.qip", saveDialog = "save|ルミタファイル (*.qip)|*.qip";
+static const QString tooLarge = "ファイルが大きすぎます。開けるのは 1 MB までです。";
+static const QString tooManyLines = "行が多すぎます。開けるのは 20000 行までです。";
+// Messages with the path or the reasons in place of %1 and %2.
+static const QString cannotOpen = "ルミタ|ファイル「%1」を読み込めませんでした。\r\n%2";
+static const QString cannotSave = "ルミタ|ファイル「%1」を保存できませんでした。\r\n%2";
+static const QString unopenable = "ルミタ|この内容で保存したファイルは、ルミタで読み込めません。\r\n%1\r\nそれでも保存しますか？";
+static const QString unsavable =
+    "ルミタ|次の文字はルミタファイルに保存できません。\r\n%1\r\nこれらを「?」に置き換えて保存しますか？";
+static const QString markerIn =
+    "ルミタ|「%1」に「<qip.$>」という文字列があるため、保存できません。\r\nこの文字列を消すか書き換えてから保存してください。";
 
-void MemoCommandsTest::questionsBeforeNewAndOpen()
+void MemoCommandsTest::messages_data()
 {
-    FormFixture f;
-    f.act({"Open"});  // nothing edited: straight to the dialog
-    QCOMPARE(f.ui.fileDialogs, QStringList{"open|ルミタファイル (*.qip)|*.qip"});
-    f.act({"Text1=題名", "Check11", "Combo2:3"});
-    const QStringList before = f.controls() << f.s.syuturyoku;
-    f.ui.answers = {UserInterface::no, UserInterface::no};
-    f.act({"New", "Open"});
-    QCOMPARE(f.ui.asked, QStringList({newQuestion, openQuestion}));
-    QCOMPARE(f.controls() << f.s.syuturyoku, before);
-    f.ui.fileNames = {"", memoData("valid-custom.qip")};
-    f.act({"New", "Open", "Open"});  // no question after New; the custom file switches the window
-    QVERIFY(f.ui.asked.size() == 3 && f.ui.fileDialogs.size() == 3);
-    QVERIFY(f.form.Check11.value() == 1 && f.form.Check1.value() == 0 && f.form.Text4.text() == f.s.syuturyoku);
+    QTest::addColumn<Steps>("before");
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QStringList>("messages");  // "title|text"
+    QTest::addColumn<QStringList>("dialogs");
+    QTest::addColumn<Window>("window");
+    auto row = [](const QString &name, const Steps &before, const Steps &steps, const QStringList &messages,
+                  const QStringList &dialogs, Window window = Window::Kept) {
+        QTest::newRow(qPrintable(name)) << before << steps << messages << dialogs << window;
+    };
+    const Steps edited{type(&F::Text1, "題名"), tick(&F::Check11), pick(&F::Combo2, 3)};
+    const auto no = answer(UserInterface::no);
+    row("Open, nothing edited", {}, {Open}, {}, {openDialog});
+    row("No to New and to Open", edited, {no, New, no, Open}, {newQuestion, openQuestion}, {});
+    row("New, then Open without a question", edited, {New, Open}, {newQuestion}, {openDialog}, Window::Changed);
+    row("Open switches to the custom frame", {}, {choose(memoData("valid-custom.qip")), Open}, {}, {openDialog}, Window::Changed);
+    row("marker in the title", {type(&F::Text1, "前<qip.$>後")}, {Save}, {markerIn.arg("タイトル")}, {});
+    row("marker in the description", {type(&F::Text2, "<qip.$>")}, {Save}, {markerIn.arg("説明本文")}, {});
+    row("marker in the other notes", {type(&F::Text3, "x<qip.$>")}, {Save}, {markerIn.arg("その他")}, {});
+    // Lone halves of a pair, as a file or a paste may bring them, are named apart.
+    row("characters Shift-JIS lacks", {type(&F::Text2, "café😀〜" + QString(QChar(0xD83D)) + "x" + QChar(0xDE00))}, {no, Save},
+        {unsavable.arg("「é」(U+00E9)　「😀」(U+1F600)　「\uFFFD」(U+D83D)　「\uFFFD」(U+DE00)")}, {});
+    row("a pair before another", {type(&F::Text1, "😀é")}, {no, Save}, {unsavable.arg("「😀」(U+1F600)　「é」(U+00E9)")}, {});
+    const QString ten =
+        "「à」(U+00E0)　「á」(U+00E1)　「â」(U+00E2)　「ã」(U+00E3)　「ä」(U+00E4)　「å」(U+00E5)　「æ」(U+00E6)　「ç」(U+00E7)　"
+        "「è」(U+00E8)　「é」(U+00E9)";
+    row("ten named", {type(&F::Text3, "àáâãäåæçèé")}, {no, Save}, {unsavable.arg(ten)}, {});
+    row("the eleventh counted", {type(&F::Text3, "àáâãäåæçèéê")}, {no, Save}, {unsavable.arg(ten + "　ほか 1 文字")}, {});
+    row("No to a file Open refuses", {type(&F::Text2, QString(1024 * 1024, 'x'))}, {no, Save}, {unopenable.arg(tooLarge)}, {});
+    // Open's limits, one either side: Save warns before it writes a file Open would refuse, and Open refuses it.
+    // The blank window's file holds 392 bytes and 2 lines besides the description.
+    const auto limit = [&](const char *name, const QString &description, const QString &refusal) {
+        const QString path = dir.filePath(name + QString(".qip"));
+        const QStringList refused{unopenable.arg(refusal), openQuestion, cannotOpen.arg(path, refusal)};
+        row(name, {New, type(&F::Text2, description)}, {choose(path), Save, choose(path), Open},
+            refusal.isEmpty() ? QStringList{openQuestion} : refused, {saveDialog, openDialog});
+    };
+    limit("1 MB", QString(1024 * 1024 - 392, 'x'), "");
+    limit("1 MB and a byte", QString(1024 * 1024 - 391, 'x'), tooLarge);
+    limit("20000 lines", QString("\r\n").repeated(19'998), "");
+    limit("20001 lines", QString("\r\n").repeated(19'999), tooManyLines);
+    limit("20001 lines, lone CRs", QString("\r").repeated(19'999), tooManyLines);
+    const QString shortFile = "項目が足りません。ルミタファイルでないか、途中で切れています。";
+    const QString notRegular = "通常のファイルではありません（フォルダー、パイプ、デバイスなど）。";
+    const std::pair<const char *, QString> badFiles[] = {
+        {"bad-empty.qip", shortFile},
+        {"bad-51-markers.qip", shortFile},
+        {"bad-encoding.qip", "Shift-JIS として読めない文字が含まれています。"},
+        {"bad-layout.qip", "16 番目の項目（枠の種類）の値が正しくありません。"},
+        {"bad-list-index.qip", "18 番目の項目（色の選択）の値が正しくありません。"},
+        {"bad-number.qip", "15 番目の項目（タイトルの大きさ）の値が正しくありません。"},
+        {"bad-shifted.qip", "4 番目の項目（チェックの状態）の値が正しくありません。"},
+        {"no-such-file.qip", "ファイルを開けませんでした。"},
+        {"", notRegular}};
+    const Steps opened{choose(memoData("valid-layout3.qip")), Open, type(&F::Text1, "編集中")};
+    for (const auto &[file, why] : badFiles)
+        row(QString("refused: ") + (*file ? file : "a folder"), opened, {choose(memoData(file)), Open},
+            {openQuestion, cannotOpen.arg(memoData(file), why)}, {openDialog});
+    // Nothing waits on a pipe, and Save puts no memo file in the place of one.
+    const QString pipe = dir.filePath("pipe.qip"), socket = dir.filePath("socket.qip");
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, QFile::encodeName(socket), sizeof address.sun_path);
+    QCOMPARE(mkfifo(QFile::encodeName(pipe), 0600), 0);
+    QCOMPARE(bind(::socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    row("refused: a pipe", opened, {choose(pipe), Open}, {openQuestion, cannotOpen.arg(pipe, notRegular)}, {openDialog});
+    row("refused: a socket", opened, {choose(socket), Open},
+        {openQuestion, cannotOpen.arg(socket, "ファイルを開けませんでした。")}, {openDialog});
+    row("not saved over a pipe", opened, {choose(pipe), Save}, {cannotSave.arg(pipe, notRegular)}, {saveDialog});
 }
 
-// Any change marks the work as edited, so that Open asks first.
+void MemoCommandsTest::messages()
+{
+    QFETCH(Steps, before);
+    QFETCH(Steps, steps);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, dialogs);
+    QFETCH(Window, window);
+    FormFixture f;
+    f.act(before);
+    const QStringList shown = f.controls() << f.s.syuturyoku;
+    f.ui.asked.clear();
+    f.ui.fileDialogs.clear();
+    f.act(steps);
+    QCOMPARE(f.ui.asked, messages);
+    QCOMPARE(f.ui.fileDialogs, dialogs);
+    const QStringList now = f.controls() << f.s.syuturyoku;
+    if (window == Window::Kept)
+        QCOMPARE(now, shown);
+    else
+        QVERIFY(now != shown);
+}
+
 void MemoCommandsTest::everyChangeCountsAsAnEdit()
 {
-    for (const char *action : {"Text1=a",  "Text2=a",  "Text3=a",  "Check20",  "Check5",   "Check2",   "Check3",  "Check7",
-                               "Check6",   "Check9",   "Check4",   "Check8",   "Check12",  "Check13",  "Check1",  "Check11",
-                               "Combo4:0", "Combo1:0", "Combo5:0", "Combo2:0", "Combo3:0", "Combo6:0", "Combo7:0"}) {
+    const Steps changes{type(&F::Text1, "a"), type(&F::Text2, "a"), type(&F::Text3, "a"), tick(&F::Check20),
+                        tick(&F::Check5),     tick(&F::Check2),     tick(&F::Check3),     tick(&F::Check7),
+                        tick(&F::Check6),     tick(&F::Check9),     tick(&F::Check4),     tick(&F::Check8),
+                        tick(&F::Check12),    tick(&F::Check13),    tick(&F::Check1),     tick(&F::Check11),
+                        pick(&F::Combo4, 0),  pick(&F::Combo1, 0),  pick(&F::Combo5, 0),  pick(&F::Combo2, 0),
+                        pick(&F::Combo3, 0),  pick(&F::Combo6, 0),  pick(&F::Combo7, 0)};
+    for (qsizetype i = 0; i < changes.size(); ++i) {
         FormFixture f;
-        f.act({action, "Open"});
-        QVERIFY2(f.ui.asked == QStringList{openQuestion}, action);
+        f.act({changes[i], Open});
+        QVERIFY2(f.ui.asked == QStringList{openQuestion}, qPrintable(QString("change %1").arg(i + 1)));
     }
 }
 
 void MemoCommandsTest::workedExample()
 {
-    QTemporaryDir dir;
     FormFixture f;
-    f.ui.fileNames = {dir.filePath("abc.qip")};
-    f.act({"New", "Text1=ABC", "Save"});
+    f.act({New, type(&F::Text1, "ABC"), choose(dir.filePath("abc.qip")), Save});
     const QString expected = "ABC" + M + M + M + "0" + M + "1" + M + ("0" + M).repeated(9) + "0" + M + "1" + M +
                              ("0" + M).repeated(6) + M.repeated(31) + "\r\n";
     QCOMPARE(contents(dir.filePath("abc.qip")), expected.toLatin1());
     QCOMPARE(expected.size(), 395);
-    QCOMPARE(f.ui.fileDialogs, QStringList{"save|ルミタファイル (*.qip)|*.qip"});
+    QCOMPARE(f.ui.fileDialogs, QStringList{saveDialog});
     QCOMPARE(f.ui.asked, QStringList{newQuestion});  // no word after saving
     QVERIFY(!f.form.hasUnsavedInput());
-    f.act({"Check11"});
+    f.act({tick(&F::Check11)});
     QVERIFY(f.form.hasUnsavedInput());
+    // Yes to the question: "?" in their place, the wave dash in the code page's own form.
+    f.act({type(&F::Text2, "café😀〜" + QString(QChar(0xD83D)) + "x" + QChar(0xDE00)), choose(dir.filePath("q.qip")), Save});
+    QCOMPARE(contents(dir.filePath("q.qip")).first(27), "ABC" + M.toLatin1() + "caf??\x81\x60?x?" + M.toLatin1());
 }
 
 void MemoCommandsTest::openRestoresWhatWasSaved_data()
 {
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QString>("piece");  // each of the 31 layout pieces
-    const QStringList all{"Text1=表示のテスト",
-                          "Text2=一行目\r\n二行目",
-                          "Text3=他\r\n",
-                          "Check20",
-                          "Check5",
-                          "Check7",
-                          "Check8",
-                          "Combo4:2",
-                          "Combo1:3",
-                          "Combo5:2",
-                          "Check11",
-                          "Combo2:6",
-                          "Combo3:3",
-                          "Combo6:2",
-                          "Combo7:1"};
-    QTest::newRow("standard frame") << all + QStringList{"Check1", "Check12"} << "";
-    QTest::newRow("custom frame") << all + QStringList{"Check13", "Check1", "Check1"} << "";
-    QTest::newRow("grey boxes") << all + QStringList{"Check1", "Check9:2", "Check12:2", "Check13:2"} << "";
-    // Lines of the file far longer than any a box shows: the description's
+    QTest::addColumn<Steps>("steps");
+    // Every text, a box of each kind, every list, the custom frame's colours kept for the standard frame.
+    const Steps texts{type(&F::Text1, "表示のテスト"), type(&F::Text2, "一行目\r\n二行目"), type(&F::Text3, "他\r\n")};
+    const Steps boxes{tick(&F::Check20), tick(&F::Check5), tick(&F::Check7), tick(&F::Check8), pick(&F::Combo4, 2)};
+    const Steps lists{pick(&F::Combo1, 3), pick(&F::Combo5, 2), tick(&F::Check11), pick(&F::Combo2, 6), pick(&F::Combo3, 3)};
+    const Steps all = texts + boxes + lists + Steps{pick(&F::Combo6, 2), pick(&F::Combo7, 1)};
+    QTest::newRow("standard frame") << all + Steps{tick(&F::Check1), tick(&F::Check12)};
+    QTest::newRow("custom frame") << all + Steps{tick(&F::Check13), tick(&F::Check1), tick(&F::Check1)};
+    QTest::newRow("grey boxes") << all + Steps{tick(&F::Check1), mark(&F::Check9, 2), mark(&F::Check12, 2), mark(&F::Check13, 2)};
+    // A line of the file far longer than any a box shows: the description's
     // last line, the numbers and the pieces share one.
-    QTest::newRow("100 KB line") << all + QStringList{"Check1", "Text2=前\r\n" + QString(50 * 1024, u'長')} << "";
-    QTest::newRow("20 KB of pieces") << all + QStringList{"Check1"} << "<td>" + QString(660, u'x') + "</td>";
+    QTest::newRow("100 KB line") << all + Steps{tick(&F::Check1), type(&F::Text2, "前\r\n" + QString(50 * 1024, u'長'))};
 }
 
 // A fresh window (the file named on the command line) and a busy one (Open)
@@ -118,35 +200,29 @@ void MemoCommandsTest::openRestoresWhatWasSaved_data()
 // listing; saved again, the bytes are the same.
 void MemoCommandsTest::openRestoresWhatWasSaved()
 {
-    QFETCH(QStringList, actions);
-    QFETCH(QString, piece);
-    QTemporaryDir dir;
+    QFETCH(Steps, steps);
+    const QString saved = dir.filePath("memo.qip"), again = dir.filePath("again.qip");
     FormFixture original;
-    original.ui.fileNames = {dir.filePath("memo.qip")};
-    original.act(actions);
-    for (int n = 1; n <= EditorState::layoutPieceCount && !piece.isEmpty(); ++n)
-        original.s.layoutPiece(n) = piece;
-    original.act({"Save"});
-    for (const QStringList &busy : {QStringList{}, QStringList{"Combo1:1", "Check11", "Check9", "Text3=前"}}) {
+    original.act(steps);
+    original.act({choose(saved), Save});
+    for (const Steps &busy : {Steps{}, Steps{pick(&F::Combo1, 1), tick(&F::Check11), tick(&F::Check9), type(&F::Text3, "前")}}) {
         FormFixture f;
-        f.ui.fileNames = {dir.filePath("again.qip")};
         if (busy.isEmpty())  // named on the command line: neither question nor dialog
-            f.form.openMemoFile(dir.filePath("memo.qip"));
+            f.form.openMemoFile(saved);
         else
-            f.ui.fileNames.prepend(dir.filePath("memo.qip")), f.act(busy + QStringList{"Open"});
-        QCOMPARE(f.ui.asked.isEmpty(), busy.isEmpty());
+            f.act(busy + Steps{choose(saved), Open});
+        QCOMPARE(f.ui.asked, busy.isEmpty() ? QStringList() : QStringList{openQuestion});
         QCOMPARE(f.controls(), original.controls());
-        QCOMPARE(f.s.syuturyoku, original.s.syuturyoku);
+        COMPARE_LISTING(f.s.syuturyoku, original.s.syuturyoku);
         QVERIFY(!f.form.hasUnsavedInput());
-        f.act({"Save"});
-        QCOMPARE(contents(dir.filePath("again.qip")), contents(dir.filePath("memo.qip")));
+        f.act({choose(again), Save});
+        QCOMPARE(contents(again), contents(saved));
     }
     // Opened over a window that already shows it, nothing counts as an edit;
     // the focus still goes to the title.
-    original.ui.fileNames = {dir.filePath("blank.qip"), dir.filePath("blank.qip")};
-    original.act({"New", "Save"});
+    original.act({New, choose(dir.filePath("blank.qip")), Save});
     QSignalSpy focus(&original.form.Text1, &ControlModel::focusRequested);
-    original.act({"Open", "Open"});
+    original.act({choose(dir.filePath("blank.qip")), Open, Open});  // the second dialog cancelled
     QCOMPARE(original.ui.asked, QStringList{newQuestion});
     QCOMPARE(focus.count(), 1);
 }
@@ -154,92 +230,24 @@ void MemoCommandsTest::openRestoresWhatWasSaved()
 // The file's own pieces build the listing until Check1 leaves them for good.
 void MemoCommandsTest::fileLayout()
 {
-    QTemporaryDir dir;
     FormFixture f;
-    f.ui.fileNames = {memoData("valid-layout3.qip"), dir.filePath("after-new.qip")};
-    f.act({"Open"});
-    auto p = [](int n) { return QString("<!--piece%1-->").arg(n, 2, 10, QChar('0')) + (n % 4 == 1 ? "<table><tr><td>" : ""); };
-    const QString head = "#ED875B ", body = "#EBC2B4 ", text = "#0000ff ";
-    const QString listing = "<center><body>" + p(1) + head + p(2) + text + p(3) + "■商品名■" + p(4) + p(5) + body + p(6) + text +
-                            p(7) + "5" + p(8) + "手作りの器" + p(9) + p(10) + head + p(11) + text + p(12) + body + p(13) + text +
-                            p(14) +
-                            " ○銀行振り込み  ○現金書留 </font></center><center><font color=#000000 "
-                            "size=2>［上記のお支払方法がご利用頂けます。］"
-                            "</font></center>" +
-                            p(15) + p(16) + head + p(17) + text + p(18) + "■商品説明■" + p(19) + p(20) + body + p(21) + text +
-                            p(22) + "一点物です。" + p(23) + "</table></center></body>";
-    QCOMPARE(f.s.syuturyoku, listing);
-    QVERIFY(f.form.Check11.value() == 1 && f.form.Combo2.isEnabled() && !f.form.Combo1.isEnabled());
-    f.act({"Combo4:2"});  // the file's pieces take a new size too
-    QCOMPARE(f.s.syuturyoku, QString(listing).replace(p(7) + "5", p(7) + "9"));
-    f.act({"Combo2:1"});
-    QCOMPARE(f.s.syuturyoku, QString(listing).replace(head, "#ED9BA0 ").replace(p(7) + "5", p(7) + "9"));
-    f.act({"Check1", "Check1"});
-    QVERIFY(!f.s.syuturyoku.contains("piece") && f.s.syuturyoku.contains("bgcolor=#ED9BA0  height"));
-    f.act({"New", "Save"});  // the pieces stay for the next save
+    f.act({choose(memoData("valid-layout3.qip")), Open});
+    const QString listing = golden("opened layout file");  // the file's pieces, marked by number, around the values
+    COMPARE_LISTING(f.s.syuturyoku, listing);
+    QCOMPARE(f.form.Check11.value(), 1);
+    QCOMPARE(f.form.Combo2.isEnabled(), true);
+    QCOMPARE(f.form.Combo1.isEnabled(), false);
+    f.act({pick(&F::Combo4, 2)});  // the file's pieces take a new size too
+    COMPARE_LISTING(f.s.syuturyoku, QString(listing).replace("<!--piece07-->5", "<!--piece07-->9"));
+    f.act({pick(&F::Combo2, 1)});
+    COMPARE_LISTING(f.s.syuturyoku,
+                    QString(listing).replace("#ED875B ", "#ED9BA0 ").replace("<!--piece07-->5", "<!--piece07-->9"));
+    f.act({tick(&F::Check1), tick(&F::Check1)});
+    QVERIFY2(!f.s.syuturyoku.contains("piece"), qPrintable(f.s.syuturyoku));
+    QVERIFY2(f.s.syuturyoku.contains("bgcolor=#ED9BA0  height"), qPrintable(f.s.syuturyoku));
+    f.act({New, choose(dir.filePath("after-new.qip")), Save});  // the pieces stay for the next save
     QVERIFY(contents(dir.filePath("after-new.qip"))
                 .endsWith("<!--piece30-->" + M.toLatin1() + "<!--piece31-->" + M.toLatin1() + "\r\n"));
-}
-
-void MemoCommandsTest::badFileChangesNothing_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("reason");
-    const QString shortFile = "項目が足りません。ルミタファイルでないか、途中で切れています。";
-    QTest::newRow("empty") << memoData("bad-empty.qip") << shortFile;
-    QTest::newRow("51 markers") << memoData("bad-51-markers.qip") << shortFile;
-    QTest::newRow("cut character") << memoData("bad-encoding.qip") << "Shift-JIS として読めない文字が含まれています。";
-    QTest::newRow("layout 4") << memoData("bad-layout.qip") << "16 番目の項目（枠の種類）の値が正しくありません。";
-    QTest::newRow("list index") << memoData("bad-list-index.qip") << "18 番目の項目（色の選択）の値が正しくありません。";
-    QTest::newRow("fraction") << memoData("bad-number.qip") << "15 番目の項目（タイトルの大きさ）の値が正しくありません。";
-    QTest::newRow("marker in a text") << memoData("bad-shifted.qip") << "4 番目の項目（チェックの状態）の値が正しくありません。";
-    QTest::newRow("missing file") << memoData("no-such-file.qip") << "";
-    QTest::newRow("a folder") << memoData("") << "";
-}
-
-void MemoCommandsTest::badFileChangesNothing()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, reason);
-    QTemporaryDir dir;
-    FormFixture f;
-    f.ui.fileNames = {memoData("valid-layout3.qip"), path, dir.filePath("after.qip")};
-    f.act({"Open", "Text1=編集中"});
-    const QStringList before = f.controls() << f.s.syuturyoku;
-    f.act({"Open"});
-    QCOMPARE(f.controls() << f.s.syuturyoku, before);
-    QCOMPARE(f.ui.asked.size(), 2);
-    QVERIFY2(f.ui.asked[1].startsWith("ルミタ|ファイル「" + path + "」を読み込めませんでした。\r\n" + reason),
-             qPrintable(f.ui.asked[1]));
-    f.act({"Save"});  // the pieces of the good file are still there
-    QVERIFY(contents(dir.filePath("after.qip")).contains("<!--piece31-->"));
-}
-
-void MemoCommandsTest::saveRefusesOrAsks()
-{
-    QTemporaryDir dir;
-    FormFixture f;
-    for (const QString box : {"Text1", "Text2", "Text3"})
-        f.act({box + "=前<qip.$>後", "Save", box + "="});
-    QVERIFY(f.ui.asked.size() == 3 && f.ui.asked[1].startsWith("ルミタ|「説明本文」に") &&
-            f.ui.asked[2].startsWith("ルミタ|「その他」に"));
-    QCOMPARE(f.ui.asked[0],
-             "ルミタ|「タイトル」に「<qip.$>」という文字列があるため、保存できません。\r\n"
-             "この文字列を消すか書き換えてから保存してください。");
-    f.ui.answers = {UserInterface::no};
-    f.ui.fileNames = {dir.filePath("a.qip")};
-    // Lone halves of a pair, as a file or a paste may bring them, are named apart.
-    f.form.Text2.setText("café😀〜" + QString(QChar(0xD83D)) + "x" + QChar(0xDE00));
-    f.act({"Save"});
-    QVERIFY2(f.ui.asked.last().startsWith("ルミタ|次の文字はルミタファイルに保存できません。\r\n「é」(U+00E9)　「😀」(U+1F600)"
-                                          "　「\uFFFD」(U+D83D)　「\uFFFD」(U+DE00)\r\n"),
-             qPrintable(f.ui.asked.last()));
-    QVERIFY(f.ui.fileDialogs.isEmpty());
-    f.act({"Save"});  // Yes: "?" in their place, the JIS wave dash in the code page's own form
-    QVERIFY(contents(dir.filePath("a.qip")).startsWith(M.toLatin1() + "caf??\x81\x60?x?" + M.toLatin1()));
-    f.ui.answers = {UserInterface::no};
-    f.act({"Text2=", "Text3=àáâãäåæçèéêë", "Save"});  // ten are named, the rest counted
-    QVERIFY(f.ui.asked.last().endsWith("「é」(U+00E9)　ほか 2 文字\r\nこれらを「?」に置き換えて保存しますか？"));
 }
 
 void MemoCommandsTest::failedSaveKeepsOldFile_data()
@@ -248,23 +256,22 @@ void MemoCommandsTest::failedSaveKeepsOldFile_data()
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("name");  // of the target; "memo.qip" holds an old file
     QTest::addColumn<QString>("reason");
-    const QString kept = "元のファイルはそのまま残っています。";
-    QTest::newRow("write, disk full") << "write" << ENOSPC << "memo.qip"
-                                      << "書き込みが途中で失敗しました。ディスクの空き容量が足りません。" + kept;
-    QTest::newRow("sync, I/O error") << "fdatasync" << EIO << "memo.qip"
-                                     << "書き込んだ内容をディスクに書き出せませんでした。ディスクの"
-                                        "読み書きでエラーが起きました。" +
-                                            kept;
-    QTest::newRow("close, over quota") << "close" << EDQUOT << "memo.qip"
-                                       << "書き込んだファイルを閉じられませんでした。ディスクの使用量の上限に達しています。" +
-                                              kept;
-    QTest::newRow("rename, read-only") << "rename" << EROFS << "memo.qip"
-                                       << "書き込んだ内容でファイルを置き換えられませんでした。保存先は読み取り専用です。" + kept;
-    QTest::newRow("a folder at the name")
-        << "" << 0 << "folder.qip"
-        << "書き込んだファイルにその名前を付けられませんでした。同じ名前のフォルダーがあります。";
-    QTest::newRow("name too long") << "" << 0 << QString(256, u'a')
-                                   << "書き込んだファイルにその名前を付けられませんでした。ファイル名が長すぎます。";
+    const auto row = [](const char *tag, const char *call, int error, const QString &name, const QString &reason) {
+        QTest::newRow(tag) << call << error << name
+                           << reason + (name == "memo.qip" ? "元のファイルはそのまま残っています。" : "");
+    };
+    row("write, disk full", "write", ENOSPC, "memo.qip", "書き込みが途中で失敗しました。ディスクの空き容量が足りません。");
+    row("write, nothing written", "write", -1, "memo.qip", "書き込みが途中で失敗しました。ディスクの空き容量が足りません。");
+    row("sync, I/O error", "fdatasync", EIO, "memo.qip",
+        "書き込んだ内容をディスクに書き出せませんでした。ディスクの読み書きでエラーが起きました。");
+    row("close, over quota", "close", EDQUOT, "memo.qip",
+        "書き込んだファイルを閉じられませんでした。ディスクの使用量の上限に達しています。");
+    row("rename, read-only", "rename", EROFS, "memo.qip",
+        "書き込んだ内容でファイルを置き換えられませんでした。保存先は読み取り専用です。");
+    row("a folder at the name", "", 0, "folder.qip",
+        "書き込んだファイルにその名前を付けられませんでした。同じ名前のフォルダーがあります。");
+    row("name too long", "", 0, QString(256, u'a'),
+        "書き込んだファイルにその名前を付けられませんでした。ファイル名が長すぎます。");
 }
 
 // Whatever step fails, the message names it and why, and the folder holds
@@ -275,138 +282,73 @@ void MemoCommandsTest::failedSaveKeepsOldFile()
     QFETCH(int, error);
     QFETCH(QString, name);
     QFETCH(QString, reason);
-    QTemporaryDir dir;
-    const QString target = dir.filePath(name);
-    QFile old(target);
-    QVERIFY(name == "folder.qip"
-                ? QDir(dir.path()).mkdir(name)
-                : name != "memo.qip" || (old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5 && old.flush()));
+    QTemporaryDir folder;
+    const QString target = folder.filePath(name);
+    if (name == "folder.qip")
+        QVERIFY(QDir(folder.path()).mkdir(name));
+    else if (name == "memo.qip")
+        QVERIFY(put(target, "old\r\n"));
     FormFixture f;
-    f.ui.fileNames = {target};
     qputenv("RUMITA_FAULT", (call + ' ' + QString::number(error)).toLatin1());
-    qputenv("RUMITA_FAULT_PATH", QFile::encodeName(dir.path()));
-    f.act({"Text2=" + QString("123456789\r\n").repeated(10000), "Save"});
+    qputenv("RUMITA_FAULT_PATH", QFile::encodeName(folder.path()));
+    f.act({type(&F::Text2, QString("123456789\r\n").repeated(10000)), choose(target), Save});
     qunsetenv("RUMITA_FAULT");
-    QCOMPARE(f.ui.asked, QStringList{"ルミタ|ファイル「" + target + "」を保存できませんでした。\r\n" + reason});
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    QCOMPARE(f.ui.asked, QStringList{cannotSave.arg(target, reason)});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              name.size() > 255 ? QStringList() : QStringList{name});
     QCOMPARE(contents(target), name == "memo.qip" ? "old\r\n" : "(unreadable)");
 }
 
-// Special files, and regular files over Open's limits; the message names
-// the file and what was wrong with it.
-void MemoCommandsTest::refusedAtOpen_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("reason");
-    for (const char *kind : {"pipe", "socket"})  // a folder is among the bad files
-        QTest::newRow(kind) << kind << QByteArray() << "";
-    QTest::newRow("over 1 MB") << "file" << QByteArray(1024 * 1024 + 1, ' ') << "1 MB";
-    QTest::newRow("20001 lines") << "file" << QByteArray(20'000, '\r') << "20000 行";
-}
-
-// Nothing may wait on the file, and Save puts no memo file in the place of
-// a special one.
-void MemoCommandsTest::refusedAtOpen()
-{
-    QFETCH(QString, kind);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, reason);
-    QTemporaryDir temp;
-    const QString path = temp.filePath(kind + ".qip");
-    const QByteArray name = QFile::encodeName(path);
-    sockaddr_un address{AF_UNIX, {}};
-    qstrncpy(address.sun_path, name, sizeof address.sun_path);
-    QFile file(path);
-    QVERIFY(kind == "pipe" ? mkfifo(name, 0600) == 0
-            : kind == "socket"
-                ? bind(socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-                : file.open(QIODevice::WriteOnly) && file.write(content) > 0);
-    file.close();
-    FormFixture f;
-    f.form.Text1.setText("そのままのタイトル");
-    const QString listing = f.s.syuturyoku;
-    // Should Open wait on a pipe, a writer comes after a second and lets it go.
-    std::promise<void> returned;
-    bool released = false;  // read after join()
-    std::thread watchdog([&, done = returned.get_future()] {
-        if (done.wait_for(std::chrono::seconds(1)) == std::future_status::timeout)
-            released = close(open(name, O_WRONLY | O_NONBLOCK)) == 0;
-    });
-    f.ui.fileNames << path << path;
-    f.form.openMemo();
-    returned.set_value();
-    watchdog.join();
-    QVERIFY(!released);
-    QCOMPARE(f.ui.asked.size(), 2);  // whether to give up the title, then why the file is refused
-    QVERIFY2(f.ui.asked[1].contains(path) && f.ui.asked[1].contains(reason), qPrintable(f.ui.asked[1]));
-    QCOMPARE(f.form.Text1.text(), "そのままのタイトル");
-    QCOMPARE(f.s.syuturyoku, listing);
-    if (kind == "file") {  // Save names the same limit, and writes nothing when told No
-        f.form.Text2.setText(QString::fromLatin1(content));
-        f.ui.answers << UserInterface::no;
-        f.form.saveMemo();
-        QVERIFY2(f.ui.asked.size() == 3 && f.ui.asked[2].contains(reason), qPrintable(f.ui.asked.last()));
-        QCOMPARE(f.ui.fileDialogs.size(), 1);
-        return;
-    }
-    f.form.saveMemo();
-    QCOMPARE(f.ui.asked.size(), 3);
-    QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
-}
-
 void MemoCommandsTest::previewGoesWhereItCanBeWritten_data()
 {
-    QTest::addColumn<QString>("programFolder");  // all under one temporary folder
+    QTest::addColumn<QString>("programFolder");  // all under one temporary folder, shown as %1
     QTest::addColumn<QString>("cacheHome");
-    QTest::addColumn<QString>("expectedFile");  // empty: a warning, no preview
-    QTest::newRow("symlink at prev.html") << "program"
-                                          << "cache"
-                                          << "program/prev.html";
-    QTest::newRow("folder path is a file") << "victim"
-                                           << "cache"
-                                           << "cache/rumita/prev.html";
-    QTest::newRow("neither writable") << "victim"
-                                      << "victim/cache"
-                                      << "";
-    QTest::newRow("installed") << "usr/lib/rumita"
-                               << "cache"
-                               << "cache/rumita/prev.html";
-    QTest::newRow("relative cache folder") << "usr/lib/rumita"
-                                           << "./cache"
-                                           << "home/.cache/rumita/prev.html";
+    QTest::addColumn<QString>("page");  // where the preview is written
+    QTest::addColumn<QString>("warning");
+    const auto row = [](const char *tag, const char *program, const char *cache, const char *page, const QString &warning = {}) {
+        QTest::newRow(tag) << program << cache << page << warning;
+    };
+    row("symlink at prev.html", "program", "cache", "program/prev.html");
+    row("folder path is a file", "victim", "cache", "cache/rumita/prev.html");
+    row("neither writable", "victim", "victim/cache", "",
+        "ルミタ|プレビュー用のファイルを書き込めませんでした。\r\n%1/victim/"
+        "prev.html\r\n保存用のファイルを作れませんでした。保存先のフォルダーが見つかりません。");
+    row("installed", "usr/lib/rumita", "cache", "cache/rumita/prev.html");
+    row("relative cache folder", "usr/lib/rumita", "./cache", "home/.cache/rumita/prev.html");
 }
 
 void MemoCommandsTest::previewGoesWhereItCanBeWritten()
 {
     QFETCH(QString, programFolder);
     QFETCH(QString, cacheHome);
-    QFETCH(QString, expectedFile);
-    QTemporaryDir dir;
-    QFile victim(dir.filePath("victim"));
-    QVERIFY(victim.open(QIODevice::WriteOnly) && victim.write("keep") == 4 && victim.flush());
-    for (const char *folder : {"program", "usr/lib/rumita", "usr/bin"})  // an installed layout beside the program's
-        QVERIFY(QDir(dir.path()).mkpath(folder));
-    QVERIFY(victim.link(dir.filePath("program/prev.html")) && victim.copy(dir.filePath("usr/bin/rumita")));
-    qputenv("XDG_CACHE_HOME", (cacheHome.startsWith("./") ? cacheHome : dir.filePath(cacheHome)).toLocal8Bit());
-    qputenv("HOME", dir.filePath("home").toLocal8Bit());
+    QFETCH(QString, page);
+    QFETCH(QString, warning);
+    QTemporaryDir folder;
+    const QString victim = folder.filePath("victim");
+    QVERIFY(put(victim, "keep"));
+    for (const char *path : {"program", "usr/lib/rumita", "usr/bin"})  // an installed layout beside the program's
+        QVERIFY(QDir(folder.path()).mkpath(path));
+    QVERIFY(QFile::link(victim, folder.filePath("program/prev.html")));
+    QVERIFY(QFile::copy(victim, folder.filePath("usr/bin/rumita")));
+    qputenv("XDG_CACHE_HOME", (cacheHome.startsWith("./") ? cacheHome : folder.filePath(cacheHome)).toLocal8Bit());
+    qputenv("HOME", folder.filePath("home").toLocal8Bit());
 
-    FormFixture f(dir.filePath(programFolder));
-    f.form.Text2.setText("♡😀é¥表" + QString(QChar(0xD800)));  // the page shows them as the clipboard has them
+    FormFixture f(folder.filePath(programFolder));
+    f.act({type(&F::Text2, "♡😀é¥表" + QString(QChar(0xD800)))});  // the page shows them as the clipboard has them
     f.form.preview();
-    QCOMPARE(contents(victim.fileName()), QByteArray("keep"));
-    if (expectedFile.isEmpty())
-        QVERIFY(f.ui.preview.isEmpty() && f.ui.asked.size() == 1 && f.ui.asked[0].startsWith("ルミタ|"));
-    else
-        QVERIFY(f.ui.preview == dir.filePath(expectedFile) &&
-                contents(dir.filePath(expectedFile)) ==
-                    cp932::encode(QString(f.s.syuturyoku).replace(f.form.Text2.text(), "&#9825;&#128512;&#233;&#165;表&#65533;") +
-                                  "\r\n"));
+    QCOMPARE(contents(victim), QByteArray("keep"));
+    QCOMPARE(f.ui.asked, warning.isEmpty() ? QStringList() : QStringList{warning.arg(folder.path())});
+    QCOMPARE(f.ui.preview, page.isEmpty() ? QString() : folder.filePath(page));
+    if (page.isEmpty())
+        return;
+    QCOMPARE(
+        contents(f.ui.preview),
+        cp932::encode(QString(f.s.syuturyoku).replace(f.form.Text2.text(), "&#9825;&#128512;&#233;&#165;表&#65533;") + "\r\n"));
     struct stat cache {};
-    if (expectedFile.contains("cache/"))  // the user's alone
-        QVERIFY(stat(QFile::encodeName(QFileInfo(dir.filePath(expectedFile)).path()), &cache) == 0 &&
-                (cache.st_mode & 0777) == 0700);
+    if (page.contains("cache/")) {  // the user's alone
+        QCOMPARE(stat(QFile::encodeName(QFileInfo(f.ui.preview).path()), &cache), 0);
+        QCOMPARE(cache.st_mode & 0777, 0700u);
+    }
 }
 
 QTEST_GUILESS_MAIN(MemoCommandsTest)

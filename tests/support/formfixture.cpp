@@ -1,26 +1,6 @@
 #include "formfixture.h"
 
 #include <QFile>
-#include <QRegularExpression>
-
-void FormFixture::act(const QStringList &actions)
-{
-    for (const QString &action : actions) {
-        const qsizetype at = action.indexOf(QRegularExpression("[=:]"));
-        const QString value = at < 0 ? QString() : action.mid(at + 1);
-        auto *control = form.findChild<ControlModel *>(action.left(at));
-        if (auto *text = qobject_cast<TextBoxModel *>(control))
-            text->setText(value);
-        else if (auto *box = qobject_cast<CheckBoxModel *>(control))
-            at < 0 ? box->click() : box->setValue(value.toShort());
-        else if (auto *list = qobject_cast<ComboBoxModel *>(control))
-            action[at] == ':' ? list->pick(value.toInt()) : list->select(value.toInt());
-        else if (action == "New" || action == "Open" || action == "Save")
-            (form.*(action == "New" ? &MainForm::newMemo : action == "Open" ? &MainForm::openMemo : &MainForm::saveMemo))();
-        else
-            QFAIL(qPrintable("no such action: " + action));
-    }
-}
 
 QStringList FormFixture::controls() const
 {
@@ -30,14 +10,10 @@ QStringList FormFixture::controls() const
         const auto *box = qobject_cast<const CheckBoxModel *>(c);
         const auto *list = qobject_cast<const ComboBoxModel *>(c);
         const Rgb rgb = c->background().value_or(Rgb{});
+        const QString value = text ? text->text() : QString::number(box ? box->value() : list ? list->index() : 0);
         if (text || box || list)
-            out << QString("%1=%2 %3 %4 %5,%6,%7")
-                       .arg(c->objectName(), text ? text->text() : QString::number(box ? box->value() : list->index()))
-                       .arg(c->isEnabled())
-                       .arg(c->pointSize())
-                       .arg(rgb.red)
-                       .arg(rgb.green)
-                       .arg(rgb.blue);
+            out << c->objectName() + "=" + value +
+                       QString::asprintf(" %d %d %d,%d,%d", c->isEnabled(), c->pointSize(), rgb.red, rgb.green, rgb.blue);
     }
     return out;
 }
@@ -48,4 +24,17 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
+bool put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
 QString memoData(const QString &name) { return qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo/" + name; }
+
+QString golden(const QString &name)
+{
+    const QString path =
+        qEnvironmentVariable("RUMITA_TEST_DATA") + "/golden/listings/" + QString(name).replace(' ', '-') + ".html";
+    return contents(path) == "(unreadable)" ? "(missing " + path + ")" : QString::fromUtf8(contents(path));
+}
