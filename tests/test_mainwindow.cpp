@@ -4,8 +4,7 @@
 // scale and on a dark desktop; the tab order; lists that act only on a pick;
 // long titles; the toolkit's Japanese; paste from an empty or foreign
 // clipboard; what a screen reader reads; the source box; the preview
-// program failing in every way; the main program started as a seller starts
-// it, free of the browser engine; and a seller's whole road through the
+// program failing in every way; and a seller's whole road through the
 // windows with answered dialogs, down to the page the preview program shows.
 #include "app/helpwindow.h"
 #include "app/desktopinterface.h"
@@ -473,7 +472,6 @@ private slots:
                                          << "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。";
     }
     void previewFailureKeepsInput();
-    void startsWithoutBrowserEngine();
     void twoInstancesPreviewTheirOwn();
 
     // On a Wayland desktop the program runs through XWayland where it is
@@ -729,53 +727,6 @@ void MainWindowTest::previewFailureKeepsInput()
     click("Command3");
     QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && loaded.constLast().value(0).toBool(), 30000);
     QCOMPARE(answered.size(), 1);
-}
-
-// The main program, started as a seller starts it, maps no browser engine,
-// not even once its preview shows: the engine stays in the preview program,
-// which leaves nothing in the seller's home.
-void MainWindowTest::startsWithoutBrowserEngine()
-{
-    SKIP_WITHOUT_BROWSER_ENGINE();
-    const auto status = [](qint64 pid) {  // state, parent, ...; nothing once it is gone
-        QFile stat(QString("/proc/%1/stat").arg(pid));
-        return stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').value(1).trimmed().split(' ') : QList<QByteArray>();
-    };
-    const auto engineMapped = [](qint64 pid) {
-        QFile maps(QString("/proc/%1/maps").arg(pid));
-        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngine");
-    };
-    using x11window::xdotool;
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *folder : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
-        environment.insert(folder, home.path());  // where the engine, the toolkit or the GL driver would write
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(RUMITA_PROGRAM, {});
-    QVERIFY(program.waitForStarted());
-    const QString pid = QString::number(program.processId());
-    const QByteArray mainWindow = xdotool({"search", "--sync", "--onlyvisible", "--pid", pid, "--name", "^ルミタ$"});
-    QVERIFY(!mainWindow.isEmpty());
-    QVERIFY(!engineMapped(program.processId()));
-    const QPoint button = widget("Command3")->mapTo(window, widget("Command3")->rect().center());
-    window->hide();      // the clicks are for the program's window
-    QByteArray preview;  // clicked until the window takes clicks
-    for (int i = 0; i < 20 && preview.isEmpty(); ++i) {
-        xdotool({"mousemove", "--window", mainWindow, QString::number(button.x()), QString::number(button.y()), "click", "1"});
-        QTest::qWait(1500);
-        preview = xdotool({"search", "--onlyvisible", "--name", "^プレビュー$"});
-    }
-    QVERIFY(!preview.isEmpty());
-    const qint64 previewPid = xdotool({"getwindowpid", preview}).toLongLong();
-    QCOMPARE(status(previewPid).value(1).toLongLong(), program.processId());  // the program's own
-    QVERIFY(engineMapped(previewPid));                                        // the probe finds the engine where it is
-    QVERIFY(!engineMapped(program.processId()));
-    program.kill(), program.waitForFinished();
-    QTRY_VERIFY_WITH_TIMEOUT(status(previewPid).value(0, "Z") == "Z",
-                             10000);  // ended, or left for init to reap
-    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList());  // it ends with the main program
 }
 
 // Two instances in one folder, one prev.html, preview at the same moment:
