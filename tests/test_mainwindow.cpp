@@ -118,9 +118,7 @@ private slots:
     // How the windows look, at each scale and on a dark desktop.
     void looksAsDesigned_data();
     void looksAsDesigned();
-    // What the controls show: a memo file opened and cleared by New; keys through each kind of control.
-    void openShowsTheFileAndNewClearsIt_data();
-    void openShowsTheFileAndNewClearsIt();
+    // What the controls show after keys through each kind of control.
     void keyPaths_data();
     void keyPaths();
     void tabOrder_data();
@@ -128,16 +126,12 @@ private slots:
     void titleTypingLimit_data();
     void titleTypingLimit();
     // The toolkit's own parts, the clipboard and the screen reader.
-    void toolkitSpeaksJapanese();
-    void pasteNeverCrashes_data();
-    void pasteNeverCrashes();
     void fieldsAreNamedByTheirCaptions();
     void sourceBoxFollowsTheListing_data();
     void sourceBoxFollowsTheListing();
     // The preview program.
     void previewFailureKeepsInput_data();
     void previewFailureKeepsInput();
-    void twoInstancesPreviewTheirOwn();
     // Other desktops, run alone by tests/test_wayland.sh and tests/test_inputmethod.sh.
     void survivesCompositorMaximise();
     void inputMethodWordsLandOnce_data();
@@ -297,109 +291,18 @@ void MainWindowTest::looksAsDesigned()
         QVERIFY(shot.save(path));
     const QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shot.size(), expected.size());
-    // The differences in red over the golden picture in grey.
-    QImage diff = expected.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-    QRect where;
     int differing = 0;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) {
             const QRgb a = shot.pixel(x, y), b = expected.pixel(x, y);
-            const int distance = qMax(qMax(qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b))), qAbs(qBlue(a) - qBlue(b)));
-            if (distance > channelTolerance)
-                diff.setPixel(x, y, qRgb(255, 0, 0)), where |= QRect(x, y, 1, 1), ++differing;
+            differing +=
+                qMax(qMax(qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b))), qAbs(qBlue(a) - qBlue(b))) > channelTolerance;
         }
-    if (differing > differingPixelsAllowed) {
-        const QString out = QDir::temp().filePath("rumita-golden/") + QTest::currentDataTag();
-        QDir().mkpath(QFileInfo(out).path()), shot.save(out + "-actual.png"), diff.save(out + "-diff.png");
-        QFAIL(qPrintable(QString("%1 pixels differ from %2 in x %3-%4, y %5-%6; the picture and the differences are in %7-*.png")
-                             .arg(differing)
-                             .arg(path)
-                             .arg(where.left())
-                             .arg(where.right())
-                             .arg(where.top())
-                             .arg(where.bottom())
-                             .arg(out)));
-    }
-}
-
-// Every value of the file shows in its control; what the seller then types
-// reaches the listing on top of the file's texts; New shows the blank window.
-void MainWindowTest::openShowsTheFileAndNewClearsIt_data()
-{
-    QTest::addColumn<QString>("memo");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QString>("description");  // the description's piece of the listing once typed into
-    QTest::newRow("custom frame") << "valid-custom.qip"
-                                  << QStringList{"Text1: 春の新作バッグ",
-                                                 "Check2: ticked",
-                                                 "Check3: unticked",
-                                                 "Check4: ticked",
-                                                 "Check5: ticked",
-                                                 "Check6: unticked",
-                                                 "Check7: unticked",
-                                                 "Check8: unticked",
-                                                 "Text2: 状態は良好です。\n送料は落札者負担です～。",
-                                                 "Text3: ノークレームでお願いします。\n表示価格は税込です。",
-                                                 "Check9: unticked",
-                                                 "Check11: ticked",
-                                                 "Combo1: 青　色, greyed",
-                                                 "Combo2: 黒　色",
-                                                 "Combo3: 緑　色",
-                                                 "Combo4: 特大",
-                                                 "Check12: unticked",
-                                                 "Check13: unticked",
-                                                 "Combo5: 黒　色, greyed",
-                                                 "Combo6: 黒　色",
-                                                 "Check20: ticked",
-                                                 "Check1: unticked",
-                                                 "Combo7: 白　色"}
-                                  << "状態は良好です。\n<br>送料は落札者負担です～。\n<br>追記です。";
-    QStringList grey(tabOrderNames.filter(QRegularExpression("^Check([2-9]|1[23]|20)$"))
-                         .replaceInStrings(QRegularExpression("$"), ": grey tick"));
-    grey << "Text1: 灰色"
-         << "Text2: "
-         << "Text3: "
-         << "Combo1: 青　色"
-         << "Combo2: 青　色, greyed"
-         << "Combo3: 灰　色, greyed"
-         << "Combo4: 普通"
-         << "Combo5: 黒　色"
-         << "Combo6: 白　色, greyed"
-         << "Check1: ticked"
-         << "Check11: unticked"
-         << "Combo7: 黒　色, greyed";
-    QTest::newRow("grey ticks") << "valid-grey.qip" << grey << "追記です。";
-}
-
-void MainWindowTest::openShowsTheFileAndNewClearsIt()
-{
-    QFETCH(QString, memo);
-    QFETCH(QStringList, shown);
-    QFETCH(QString, description);
-    const QStringList blank{"Text1: ",          "Check2: unticked",       "Check3: unticked",
-                            "Check4: unticked", "Check5: ticked",         "Check6: unticked",
-                            "Check7: unticked", "Check8: unticked",       "Text2: ",
-                            "Text3: ",          "Check9: unticked",       "Check11: unticked",
-                            "Combo1: 青　色",   "Combo2: 青　色, greyed", "Combo3: 灰　色, greyed",
-                            "Combo4: 普通",     "Check12: unticked",      "Check13: unticked",
-                            "Combo5: 黒　色",   "Combo6: 白　色, greyed", "Check20: unticked",
-                            "Check1: ticked",   "Combo7: 黒　色, greyed"};
-    QCOMPARE(shownControls(), blank);
-    answer({memoData(memo)});
-    menu("IME_hirak");
-    const auto sorted = [](QStringList list) { return list.sort(), list; };  // the grey row lists them out of order
-    QCOMPARE(sorted(shownControls()), sorted(shown));
-    COMPARE_LISTING(source(), QString(window->form().state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'));
-    QTRY_COMPARE(focusName(), "Text1");
-    QTest::keyClick(widget("Text1"), Qt::Key_End), type(widget("Text1"), "！");
-    QVERIFY2(source().contains(widget<QLineEdit>("Text1")->text().chopped(1) + "！</font>"), qPrintable(source()));
-    widget("Text2")->setFocus(), QTest::keyClick(widget("Text2"), Qt::Key_End, Qt::ControlModifier);
-    type(widget("Text2"), QString(description.contains("<br>") ? "\n" : "") + "追記です。");
-    QVERIFY2(source().contains(description + "</font>"), qPrintable(source()));
-    answer({"Yes"});
-    menu("IDM_sinki");
-    QCOMPARE(shownControls(), blank);
-    QCOMPARE(source(), QString());
+    const QString actual = QDir::temp().filePath("rumita-golden-%1.png").arg(QTest::currentDataTag());
+    if (differing > differingPixelsAllowed)
+        shot.save(actual);
+    QVERIFY2(differing <= differingPixelsAllowed,
+             qPrintable(QString("%1 pixels differ from %2: %3").arg(differing).arg(path, actual)));
 }
 
 void MainWindowTest::keyPaths_data()
@@ -415,6 +318,10 @@ void MainWindowTest::keyPaths_data()
         {"payment left out: Space", {"Check12", "", "Space", "ticked", "<center><body></table>", "Check12", "Check7"}},
         {"other notes left out: Space", {"Check13", "", "Space", "ticked", "○銀行振り込み", "Check13", "Text3"}},
         {"custom frame: Space", {"Check11", "", "Space", "ticked", "#3366cc", "Text1", "Combo1"}},
+        {"standard frame unticked: Space", {"Check1", "", "Space", "unticked", "#3366cc", "Text1", "Combo5"}},
+        {"title: Shift+Ins of a picture", {"Text1", "題名", "Shift+Ins", "題名", ">題名</font>", "Text1", ""}},
+        {"description: Ctrl+V of a picture", {"Text2", "説明", "Ctrl+V", "説明", ">説明</font>", "Text2", ""}},
+        {"list: Ctrl+V of a picture", {"Combo1", "", "Ctrl+V", "青　色", "", "Combo1", ""}},
         {"list: an item typed, Tab", {"Combo1", "ピンク", "Tab", "ピンク", "", "Command2", ""}},
         {"list: Enter on the closed list", {"Combo1", "", "Return", "青　色", "", "Combo1", ""}},
         {"list: Escape on the open list", {"Combo1", "", "Down, Down, Escape", "青　色", "", "Combo1", ""}},
@@ -430,11 +337,16 @@ void MainWindowTest::keyPaths_data()
 void MainWindowTest::keyPaths()
 {
     QFETCH(KeyPath, path);
+    for (QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {  // a picture, which no box takes
+        auto *picture = new QMimeData;
+        picture->setImageData(QImage(8, 8, QImage::Format_RGB32));
+        QApplication::clipboard()->setMimeData(picture, mode);
+    }
     QWidget *control = widget(path.control);
     auto *list = qobject_cast<QComboBox *>(control);
     control->setFocus();
     QTRY_COMPARE(focusName(), path.control);
-    if (list)
+    if (list && !path.typed.isEmpty())
         list->lineEdit()->selectAll();
     type(list ? list->lineEdit() : control, path.typed);
     answer({"OK"});
@@ -456,27 +368,21 @@ void MainWindowTest::keyPaths()
 
 void MainWindowTest::tabOrder_data()
 {
-    QTest::addColumn<bool>("custom");
-    QTest::addColumn<bool>("afterPicks");
+    QTest::addColumn<bool>("custom");  // the custom frame, after a pick in each list it keeps
     QTest::addColumn<QStringList>("cycle");
     // The tab order less the lists that each frame style greys out.
-    const QStringList standard = tabOrderNames.filter(QRegularExpression("^(?!Combo[2367]$)"));
-    const QStringList custom = tabOrderNames.filter(QRegularExpression("^(?!Combo[15]$)"));
-    for (bool afterPicks : {false, true}) {
-        QTest::addRow("standard frame, picks %d", afterPicks) << false << afterPicks << standard;
-        QTest::addRow("custom frame, picks %d", afterPicks) << true << afterPicks << custom;
-    }
+    QTest::newRow("standard frame") << false << tabOrderNames.filter(QRegularExpression("^(?!Combo[2367]$)"));
+    QTest::newRow("custom frame, after picks") << true << tabOrderNames.filter(QRegularExpression("^(?!Combo[15]$)"));
 }
 
 void MainWindowTest::tabOrder()
 {
     QFETCH(bool, custom);
-    QFETCH(bool, afterPicks);
     QFETCH(QStringList, cycle);
     if (custom)
         QTest::mouseClick(widget("Check11"), Qt::LeftButton);
     for (const QString &name : cycle)
-        if (auto *list = qobject_cast<QComboBox *>(widget(name)); list && afterPicks)
+        if (auto *list = qobject_cast<QComboBox *>(widget(name)); list && custom)
             pick(list, 1);
     widget("Text1")->setFocus();
     QTRY_COMPARE(focusName(), "Text1");
@@ -496,25 +402,23 @@ void MainWindowTest::titleTypingLimit_data()
     QTest::addColumn<QString>("fromFile");
     QTest::addColumn<int>("backspaces");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("committed");
+    QTest::addColumn<QString>("committed");  // as an input method commits a conversion
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("bell");
-    const QString full(30, u'字'), long40 = QString(36, u'長') + "1234";
-    QTest::newRow("typed past 30") << "" << 0 << full + "字"
-                                   << "" << full << true;
-    QTest::newRow("conversion cut") << "" << 0 << full.left(25) << "一二三四五六七八九十" << full.left(25) + "一二三四五" << true;
-    QTest::newRow("conversion into a full box") << "" << 0 << full << "追加" << full << true;
-    QTest::newRow("title from a file") << long40 << 0 << ""
-                                       << "" << long40 << false;
-    QTest::newRow("from a file, shortened") << long40 << 1 << "ab"
-                                            << "" << long40.chopped(1) << true;
-    QTest::newRow("from a file, cleared") << long40 << 40 << full + "字"
-                                          << "" << full << true;
-    QTest::newRow("emoji at the 30th unit") << "" << 0 << full.left(29) << "😀ab" << full.left(29) + "😀" << true;
-    QTest::newRow("emoji within") << "" << 0 << "限定"
+    const QString full(30, u'字'), long40 = QString(36, u'長') + "1234", none;
+    QTest::newRow("typed past 30") << none << 0 << full + "字" << none << full << true;
+    QTest::newRow("conversion cut") << none << 0 << full.left(25) << "一二三四五六七八九十" << full.left(25) + "一二三四五"
+                                    << true;
+    QTest::newRow("conversion into a full box") << none << 0 << full << "追加" << full << true;
+    QTest::newRow("title from a file") << long40 << 0 << none << none << long40 << false;
+    QTest::newRow("from a file, shortened") << long40 << 1 << "ab" << none << long40.chopped(1) << true;
+    QTest::newRow("from a file, cleared") << long40 << 40 << full + "字" << none << full << true;
+    QTest::newRow("emoji at the 30th unit") << none << 0 << full.left(29) << "😀ab" << full.left(29) + "😀" << true;
+    QTest::newRow("emoji within") << none << 0 << "限定"
                                   << "😀"
                                   << "限定😀" << false;
 }
+
 void MainWindowTest::titleTypingLimit()
 {
     QFETCH(QString, fromFile);
@@ -530,7 +434,7 @@ void MainWindowTest::titleTypingLimit()
     for (int i = 0; i < backspaces; ++i)
         QTest::keyClick(box, Qt::Key_Backspace);
     type(box, typed);
-    QInputMethodEvent conversion;  // as an input method commits it
+    QInputMethodEvent conversion;
     conversion.setCommitString(committed);
     QApplication::sendEvent(box, &conversion);
     QCOMPARE(box->text(), expected);
@@ -539,95 +443,22 @@ void MainWindowTest::titleTypingLimit()
     QCOMPARE(cut.count() > 0, bell);
 }
 
-void MainWindowTest::toolkitSpeaksJapanese()
-{
-    QStringList seen;
-    auto readModal = [&seen] {
-        QWidget *modal = QApplication::activeModalWidget();
-        for (QWidget *w : modal->findChildren<QWidget *>())  // labels and buttons
-            seen << w->property("text").toString();
-        qobject_cast<QDialog *>(modal)->reject();
-    };
-    for (const char *command : {"IDM_sinki", "IME_hirak"}) {  // New asks, Open shows the file dialog
-        QTimer::singleShot(0, readModal);
-        window->findChild<QAction *>(command)->trigger();
-    }
-    std::unique_ptr<QMenu> menu(widget<QLineEdit>("Text1")->createStandardContextMenu());
-    for (QAction *action : menu->actions())
-        seen << action->text().section('\t', 0, 0);
-    for (const char *text : {"はい(&Y)", "いいえ(&N)", "アドレス:", "ファイル名(&N):", "ファイルの種類:", "開く(&O)",
-                             "キャンセル", "元に戻す(&U)", "貼り付け(&P)"})
-        QVERIFY2(seen.contains(text), text);
-}
-
-void MainWindowTest::pasteNeverCrashes_data()
-{
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("clipboard");
-    for (const char *box : {"Text1", "Text2", "Text3", "Combo1"})
-        for (const char *path : {"Ctrl+V", "Shift+Insert", "middle click", "context menu"})
-            for (const char *clipboard : {"empty", "image only", "text"})
-                QTest::addRow("%s, %s, %s", box, path, clipboard) << box << path << clipboard;
-}
-void MainWindowTest::pasteNeverCrashes()
-{
-    QFETCH(QString, box);
-    QFETCH(QString, path);
-    QFETCH(QString, clipboard);
-    for (QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
-        auto *data = new QMimeData;
-        if (clipboard == "image only")
-            data->setImageData(QImage(8, 8, QImage::Format_RGB32));
-        else if (clipboard == "text")
-            data->setText("abc");
-        QApplication::clipboard()->setMimeData(data, mode);
-    }
-    auto *line = box == "Combo1" ? widget<QComboBox>(box)->lineEdit() : widget<QLineEdit>(box);
-    auto *plain = widget<QPlainTextEdit>(box);
-    auto text = [line, plain] { return line ? line->text() : plain->toPlainText(); };
-    const QString before = text();
-    QWidget *target = line ? static_cast<QWidget *>(line) : plain;
-    target->setFocus();
-    if (path == "Ctrl+V" || path == "Shift+Insert")
-        QTest::keyClick(target, path == "Ctrl+V" ? Qt::Key_V : Qt::Key_Insert,
-                        path == "Ctrl+V" ? Qt::ControlModifier : Qt::ShiftModifier);
-    else if (path == "middle click")
-        QTest::mouseClick(line ? target : plain->viewport(), Qt::MiddleButton);
-    else  // what the context menu's entry runs, even where the menu greys it out
-        QMetaObject::invokeMethod(target, "paste");
-    QCOMPARE(text().remove("abc"), before);  // a middle click puts it where it clicks
-    QCOMPARE(text().contains("abc"), clipboard == "text");
-}
-
 // A list reports its current item as its name on this desktop; what names it
 // for a screen reader is the caption it is labelled by.
 void MainWindowTest::fieldsAreNamedByTheirCaptions()
 {
-    const char *const rows[][2] = {
-        {"Text1", "タイトル"},
-        {"Text2", "説明本文"},
-        {"Text3", "その他"},
-        {"Text4", "HTMLソース"},
-        {"Combo4", "タイトルサイズ"},
-        {"Combo1", "枠色"},
-        {"Combo5", "文色"},
-        {"Combo2", "左枠"},
-        {"Combo3", "右枠"},
-        {"Combo6", "字色左"},
-        {"Combo7", "字色右"},
-        {"Check9", "スルガ銀行"},
-        {"Command3", "プレビュー"},
-        {"Command2", "オークション貼付状態"},
-        {"Check12", "支払方法省　略"},
-        {"Frame2", "枠の選択"},
-    };
+    // clang-format off
+    const char *const rows[][2] = {{"Text1", "タイトル"}, {"Text2", "説明本文"}, {"Text3", "その他"}, {"Text4", "HTMLソース"},
+        {"Combo4", "タイトルサイズ"}, {"Combo1", "枠色"}, {"Combo5", "文色"}, {"Combo2", "左枠"}, {"Combo3", "右枠"},
+        {"Combo6", "字色左"}, {"Combo7", "字色右"}, {"Check9", "スルガ銀行"}, {"Command3", "プレビュー"},
+        {"Command2", "オークション貼付状態"}, {"Check12", "支払方法省　略"}, {"Frame2", "枠の選択"}};
+    // clang-format on
     for (const auto &[control, name] : rows) {
         QAccessibleInterface *field = QAccessible::queryAccessibleInterface(widget(control));
         QStringList names{field->text(QAccessible::Name)};  // a list in a frame is labelled by the frame too
         for (const auto &label : field->relations(QAccessible::Label))
             names << label.first->text(QAccessible::Name);
-        QVERIFY2(QByteArray(control).startsWith("Combo") ? names.contains(name) : names[0] == name, control);
+        QVERIFY2(QByteArray(control).startsWith("Combo") ? names.contains(name) : names[0] == name, qPrintable(names.join(", ")));
     }
     // The windows are windows by their captions; the payment boxes a group.
     menu("idm_kidou");
@@ -655,8 +486,7 @@ void MainWindowTest::sourceBoxFollowsTheListing_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    QTest::newRow("short, other notes") << "Text3"
-                                        << "説明\r\n";
+    QTest::newRow("short, other notes") << "Text3" << QString("説明\r\n");
     QTest::newRow("long, description") << "Text2"
                                        << QString("同じ行の説明です。\r\n").repeated(2000);  // alike lines mislead a diff
 }
@@ -672,6 +502,7 @@ void MainWindowTest::sourceBoxFollowsTheListing()
     typed->setFocus();
     const quint32 seed = QRandomGenerator::global()->generate();
     QRandomGenerator random(seed);
+    qInfo("random seed %u", seed);
     const auto rebuilt = [&] {
         FormFixture fresh;
         TextBoxModel *same = fresh.form.findChild<TextBoxModel *>(box);
@@ -686,26 +517,18 @@ void MainWindowTest::sourceBoxFollowsTheListing()
         const auto modifiers = key == Qt::Key_V ? Qt::ControlModifier : random.bounded(3) ? Qt::NoModifier : Qt::ShiftModifier;
         QApplication::clipboard()->setText(QString("貼り付け\n").repeated(random.bounded(3)) + "x");
         QTest::keyClick(typed, key, modifiers);
-        const QByteArray where = "seed " + QByteArray::number(seed) + ", step " + QByteArray::number(step);
-        const QString listing = form.state.syuturyoku, expected = rebuilt();
-        const qsizetype differs =
-            std::mismatch(listing.begin(), listing.end(), expected.begin(), expected.end()).first - listing.begin();
-        QVERIFY2(listing == expected, where + " at " + QByteArray::number(differs) + ": " +
-                                          listing.mid(differs - 20, 60).toUtf8() + " instead of " +
-                                          expected.mid(differs - 20, 60).toUtf8());
+        COMPARE_LISTING(form.state.syuturyoku, rebuilt());
         if (step == 50) {  // Save, then paste, mid-burst
             const QString memo = folder.filePath(QTest::currentDataTag() + QString(".qip"));
             answer({memo, "OK"});
             menu("IME_hozon"), click("Command2");
-            QCOMPARE(QApplication::clipboard()->text(), rebuilt());
-            QVERIFY2(cp932::decode(contents(memo), nullptr)
-                         .value_or(QString())
-                         .contains("<qip.$>" + typed->toPlainText().replace('\n', "\r\n") + "<qip.$>"),
-                     where);
+            COMPARE_LISTING(QApplication::clipboard()->text(), rebuilt());
+            const QString saved = cp932::decode(contents(memo), nullptr).value_or(QString());
+            QVERIFY(saved.contains("<qip.$>" + typed->toPlainText().replace('\n', "\r\n") + "<qip.$>"));
         }
         QCoreApplication::processEvents();
-        QVERIFY2(source->toPlainText() == QString(form.state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'), where);
-        QVERIFY2(source->textCursor().position() == source->document()->characterCount() - 1, where);
+        COMPARE_LISTING(source->toPlainText(), QString(form.state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'));
+        QCOMPARE(source->textCursor().position(), source->document()->characterCount() - 1);
     }
     form.Combo4.pick(1);
     QCoreApplication::processEvents();
@@ -774,29 +597,11 @@ void MainWindowTest::previewFailureKeepsInput()
     QFile::remove(previewProgram()), QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram());
     if (browserEngineKeptOut())
         return;
+    const qsizetype loads = loaded.size();
     click("Command3");
-    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && loaded.constLast().value(0).toBool(), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), loads + 1, 30000);
+    QCOMPARE(loaded.constLast().value(0).toBool(), true);
     QCOMPARE(answered.size(), 1);
-}
-
-// Two instances in one folder, one prev.html, preview at the same moment:
-// each preview shows its own listing.
-void MainWindowTest::twoInstancesPreviewTheirOwn()
-{
-    SKIP_WITHOUT_BROWSER_ENGINE();
-    MainWindow other(folder.path());
-    PreviewClient &first = window->desktop().preview(), &second = other.desktop().preview();
-    QSignalSpy firstLoaded(&first, &PreviewClient::loaded), secondLoaded(&second, &PreviewClient::loaded);
-    QSignalSpy firstText(&first, &PreviewClient::pageText), secondText(&second, &PreviewClient::pageText);
-    window->form().Text1.setText("一つ目の題名"), other.form().Text1.setText("二つ目の題名");
-    window->form().preview(), other.form().preview();
-    QTRY_COMPARE_WITH_TIMEOUT(firstLoaded.size(), 1, 30000);
-    QTRY_COMPARE_WITH_TIMEOUT(secondLoaded.size(), 1, 30000);
-    first.requestPageText(), second.requestPageText();
-    QTRY_COMPARE(firstText.size(), 1);
-    QTRY_COMPARE(secondText.size(), 1);
-    QVERIFY2(firstText[0][0].toString().contains("一つ目の題名"), qPrintable(firstText[0][0].toString()));
-    QVERIFY2(secondText[0][0].toString().contains("二つ目の題名"), qPrintable(secondText[0][0].toString()));
 }
 
 // On a Wayland desktop the program runs through XWayland where it is
@@ -843,10 +648,6 @@ void MainWindowTest::inputMethodWordsLandOnce()
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(bool, cancelled);
-    auto text = [this](const QString &name) {
-        auto *line = name == "Combo1" ? widget<QComboBox>(name)->lineEdit() : widget<QLineEdit>(name);
-        return line ? line->text() : widget<QPlainTextEdit>(name)->toPlainText();
-    };
     struct : QObject {  // what the input method shows as being composed
         QString preedit;
         bool eventFilter(QObject *, QEvent *e) override
@@ -874,96 +675,109 @@ void MainWindowTest::inputMethodWordsLandOnce()
     }
     clickOn(to);
     xdotool({"type", "--delay", "50", "ka"}), xdotool({"key", "Return"});
-    QTRY_VERIFY(text(to).contains("か"));
-    QCOMPARE(text(from), cancelled ? "" : "しょうひｎ");
-    QCOMPARE(text(to), (to == "Combo1" ? "青　色" : "") + QString("か"));
+    QTRY_VERIFY(shownText(widget(to)).contains("か"));
+    QCOMPARE(shownText(widget(from)), cancelled ? "" : "しょうひｎ");
+    QCOMPARE(shownText(widget(to)), (to == "Combo1" ? "青　色" : "") + QString("か"));
 }
 
-// Typed, saved, cleared, opened again as it was, pasted and previewed, then
-// the program ended with its windows.
+// Memo files opened, each value shown in its control; typed into, saved,
+// cleared by New, opened again as it was, pasted and previewed; then the
+// program ended with its windows.
 void MainWindowTest::sellersRoad()
 {
+    // clang-format off
+    const QStringList blank{"Text1: ", "Check2: unticked", "Check3: unticked", "Check4: unticked", "Check5: ticked",
+                            "Check6: unticked", "Check7: unticked", "Check8: unticked", "Text2: ", "Text3: ",
+                            "Check9: unticked", "Check11: unticked", "Combo1: 青　色", "Combo2: 青　色, greyed",
+                            "Combo3: 灰　色, greyed", "Combo4: 普通", "Check12: unticked", "Check13: unticked",
+                            "Combo5: 黒　色", "Combo6: 白　色, greyed", "Check20: unticked", "Check1: ticked",
+                            "Combo7: 黒　色, greyed"};
+    // clang-format on
+    // clang-format off
+    const QStringList custom{"Text1: 春の新作バッグ", "Check2: ticked", "Check3: unticked", "Check4: ticked",
+                             "Check5: ticked", "Check6: unticked", "Check7: unticked", "Check8: unticked",
+                             "Text2: 状態は良好です。\n送料は落札者負担です～。", "Text3: ノークレームでお願いします。\n表示価格は税込です。", "Check9: unticked",
+                             "Check11: ticked", "Combo1: 青　色, greyed", "Combo2: 黒　色", "Combo3: 緑　色", "Combo4: 特大",
+                             "Check12: unticked", "Check13: unticked", "Combo5: 黒　色, greyed", "Combo6: 黒　色",
+                             "Check20: ticked", "Check1: unticked", "Combo7: 白　色"};
+    const QStringList grey{"Text1: 灰色", "Check2: grey tick", "Check3: grey tick", "Check4: grey tick",
+                           "Check5: grey tick", "Check6: grey tick", "Check7: grey tick", "Check8: grey tick",
+                           "Text2: ", "Text3: ", "Check9: grey tick", "Check11: unticked", "Combo1: 青　色",
+                           "Combo2: 青　色, greyed", "Combo3: 灰　色, greyed", "Combo4: 普通", "Check12: grey tick",
+                           "Check13: grey tick", "Combo5: 黒　色", "Combo6: 白　色, greyed", "Check20: grey tick",
+                           "Check1: ticked", "Combo7: 黒　色, greyed"};
+    // clang-format on
+    QCOMPARE(shownControls(), blank);
+    answer({memoData("valid-grey.qip"), "Yes", memoData("valid-custom.qip")});  // the second Open asks
+    menu("IME_hirak");
+    QCOMPARE(shownControls(), grey);
+    menu("IME_hirak");
+    QCOMPARE(shownControls(), custom);
+    COMPARE_LISTING(source(), QString(window->form().state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'));
+    // What the seller types goes into the listing on top of the file's texts.
     auto *title = widget<QLineEdit>("Text1");
     const auto focusBack = [&] { QTRY_COMPARE(window->focusWidget(), title); };
     focusBack();
-    type(title, "限定品ｶﾒﾗ <新品>");
-    QVERIFY(source().contains("<font color=#000000 size=3>限定品ｶﾒﾗ <新品></font></Tr></td>"));
+    QTest::keyClick(title, Qt::Key_End), type(title, "！<新品>");
+    QVERIFY2(source().contains("春の新作バッグ！<新品></font>"), qPrintable(source()));
     QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), source().size());
-    type(widget("Text2"), "一行目\n二行目");
-    QVERIFY(source().contains("<font color=#000000>一行目\n<br>二行目</font>"));
-    click("Check20"), click("Check7");
-    QVERIFY(source().contains(" ○ペイメント  ○銀行振り込み  ○ジャパンネットバンク決算 "));
-    // Each of these hands the focus back to the title.
-    const auto pickBack = [&](const char *list, int index) { pick(widget<QComboBox>(list), index), focusBack(); };
-    pickBack("Combo1", 3);
-    widget("Combo5")->setFocus(), pickBack("Combo5", 0);
-    click("Check11"), focusBack();
-    click("Check1"), focusBack();
-    pickBack("Combo4", 2);
-    QVERIFY(source().contains("bgcolor=#ED9BA0><font color=\"#ffffff\""));
-    QVERIFY(source().contains("<font color=#000000 size=9>限定品ｶﾒﾗ <新品></font>"));
+    widget("Text2")->setFocus(), QTest::keyClick(widget("Text2"), Qt::Key_End, Qt::ControlModifier);
+    type(widget("Text2"), "\n追記です。");
+    QVERIFY2(source().contains("状態は良好です。\n<br>送料は落札者負担です～。\n<br>追記です。</font>"), qPrintable(source()));
     const QStringList typed = shownControls();
-    const QString listing = window->form().state.syuturyoku;
 
     const QString memo = folder.filePath("出品.qip");
     answer({"*.qip", "a*", memo, "Yes", "OK"});  // a pattern only narrows the list; New asks; paste tells
     menu("IME_hozon"), menu("IDM_sinki");
+    QCOMPARE(shownControls(), blank);
     QCOMPARE(source(), QString());
     click("Command2"), focusBack();  // the blank listing, although the source box is empty
     QVERIFY(QApplication::clipboard()->text().contains("■商品名■"));
-    QCOMPARE(answered.value(3), "新規作成|現在のデーターは失われます！\r\n  新規作成しますか？|4");  // the question icon
-    QCOMPARE(answered.value(4),
+    QCOMPARE(answered.value(6), "新規作成|現在のデーターは失われます！\r\n  新規作成しますか？|4");  // the question icon
+    QCOMPARE(answered.value(7),
              "ルミタ|※貼り付け状態になりました!\r\n\r\nオークションの説明欄へ右クリック＞貼り付けしてください。|0");
     answer({memo});  // Open after New does not ask
     menu("IME_hirak");
-    // The file dialog starts at home, then where the last file was.
-    QCOMPARE(answered.value(0), QDir::homePath() + "|名前を付けて保存|ルミタファイル (*.qip)|*.qip");
-    QCOMPARE(answered.value(5), folder.path() + "|開く|ルミタファイル (*.qip)|*.qip");
+    // In the toolkit's Japanese, the file dialog starts at home, then where the last file was.
+    QCOMPARE(answered.value(0), QDir::homePath() + "|開く|ルミタファイル (*.qip)|*.qip");
+    QCOMPARE(answered.value(1), "読み込み|読み込みをすると現在のデーターは失われます？|4");
+    QCOMPARE(answered.value(3), QDir(memoData("")).path() + "|名前を付けて保存|ルミタファイル (*.qip)|*.qip");
+    QCOMPARE(answered.value(8), folder.path() + "|開く|ルミタファイル (*.qip)|*.qip");
     QCOMPARE(shownControls(), typed);
-    COMPARE_LISTING(window->form().state.syuturyoku, listing);
-    COMPARE_LISTING(source(), QString(listing).replace("\r\n", "\n").replace('\r', '\n'));
-
     answer({"OK"});
     click("Command2");
-    QCOMPARE(QApplication::clipboard()->text(), listing);
+    COMPARE_LISTING(QApplication::clipboard()->text(), window->form().state.syuturyoku);
     QCOMPARE(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
 
     PreviewClient &preview = window->desktop().preview();
     QSignalSpy windows(&preview, &PreviewClient::windowShown), loaded(&preview, &PreviewClient::loaded);
     if (!browserEngineKeptOut()) {
         // The preview program shows the page beside the main window, which
-        // keeps the focus: Japanese shows, scripts do not run.
-        QSignalSpy text(&preview, &PreviewClient::pageText);
-        const auto pageText = [&] {
-            text.clear(), preview.requestPageText();
-            return text.wait(10000) ? text[0][0].toString() : QString();
-        };
+        // keeps the focus: Japanese shows, scripts do not run. Another
+        // instance in the same folder previews its own at the same moment.
+        MainWindow other(folder.path());
+        other.form().Text1.setText("二つ目の題名");
+        QSignalSpy text(&preview, &PreviewClient::pageText), otherText(&other.desktop().preview(), &PreviewClient::pageText);
         type(widget("Text2"), "<script>document.write('ran');</script>商品ページ♡é¥");
         click("Command3"), focusBack();
         // What code page 932 lacks goes in as character references, and shows.
         QVERIFY(contents(folder.filePath("prev.html")).contains("\x8f\xa4\x95\x69\x83\x79\x81\x5b\x83\x57&#9825;&#233;&#165;"));
+        other.form().preview();
         QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 30000);
         QCOMPARE(loaded[0][0].toBool(), true);
-        const quint64 id = windows.value(0).value(0).value<quint64>();
-        const QPoint beside = window->frameGeometry().topRight() + QPoint(1, 0);
-        QTRY_COMPARE(x11window::position(id), beside);
-        const QString page = pageText();
-        QVERIFY2(page.contains("限定品ｶﾒﾗ <新品>"), qPrintable(page));
-        QVERIFY2(page.contains("○ジャパンネットバンク決算"), qPrintable(page));
+        QTRY_COMPARE(x11window::position(windows.value(0).value(0).value<quint64>()),
+                     window->frameGeometry().topRight() + QPoint(1, 0));
+        preview.requestPageText(), other.desktop().preview().requestPageText();
+        QTRY_COMPARE(text.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(otherText.size(), 1, 30000);
+        const QString page = text[0][0].toString();
+        QVERIFY2(page.contains("春の新作バッグ！<新品>"), qPrintable(page));
         QVERIFY2(page.contains("商品ページ♡é¥"), qPrintable(page));
         QVERIFY2(!page.contains("ran"), qPrintable(page));
-        type(title, "二回目");  // the next preview reloads the same window where it is
-        click("Command3");
+        QVERIFY2(otherText[0][0].toString().contains("二つ目の題名"), qPrintable(otherText[0][0].toString()));
+        click("Command3");  // the next preview reloads the same window
         QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 2, 30000);
-        QVERIFY(pageText().contains("二回目"));
         QCOMPARE(windows.size(), 1);
-        QCOMPARE(x11window::position(id), beside);
-        x11window::closeAsUser(id);  // closed, it is gone; the next preview opens a new one
-        QTRY_COMPARE(preview.processId(), 0);
-        click("Command3");
-        QTRY_COMPARE_WITH_TIMEOUT(windows.size(), 2, 30000);
-        QTRY_VERIFY(x11window::position(windows[1][0].value<quint64>()));
-        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 3, 30000);
     }
 
     menu("idm_kidou");
@@ -977,7 +791,7 @@ void MainWindowTest::sellersRoad()
     for (QWidget *top : QApplication::topLevelWidgets())
         QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
     if (!windows.isEmpty())  // the preview with it
-        QVERIFY(!x11window::position(windows.constLast().value(0).value<quint64>()));
+        QVERIFY(!x11window::position(windows[0][0].value<quint64>()));
 }
 
 int main(int argc, char *argv[]) { return runWindowTests<MainWindowTest>(argc, argv); }
