@@ -7,11 +7,9 @@
 // reader reads; the source box; the preview program failing in every way; and
 // a seller's whole road through the windows with answered dialogs, down to
 // the page the preview program shows.
-#include "app/helpwindow.h"
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
 #include "app/typinglimit.h"
-#include "memo/cp932.h"
 #include "tests/support/browserengine.h"
 #include "tests/support/checks.h"
 #include "tests/support/formfixture.h"
@@ -19,12 +17,10 @@
 #include "tests/support/windowtests.h"
 #include "tests/support/x11window.h"
 
-#include <QAccessible>
 #include <QtTest>
 #include <QtWidgets>
 
 #include <csignal>
-#include <unistd.h>
 
 // Types any text as an input method delivers it; "\n" presses Return.
 static void type(QWidget *widget, const QString &text)
@@ -34,16 +30,6 @@ static void type(QWidget *widget, const QString &text)
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c), release(QEvent::KeyRelease, key, Qt::NoModifier, c);
         QApplication::sendEvent(widget, &press), QApplication::sendEvent(widget, &release);
     }
-}
-
-// Opens the list and clicks the item.
-static void pick(QComboBox *list, int index)
-{
-    list->showPopup();
-    QAbstractItemView *view = list->view();
-    QTRY_VERIFY(view->isVisible());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(index, 0)).center());
-    QTRY_VERIFY(!view->isVisible());
 }
 
 // The visible top-level window of that name.
@@ -76,14 +62,6 @@ static QStringList clippedTexts(QWidget *window)
         else if (auto *list = qobject_cast<QComboBox *>(w))
             for (int i = 0; i < list->count(); ++i)  // a line edit keeps 2 pixels a side and 1 for the caret
                 check(w, list->itemText(i), list->lineEdit()->width() - 5);
-        else if (auto *frame = qobject_cast<QGroupBox *>(w)) {
-            QStyleOptionGroupBox option;
-            option.initFrom(frame);
-            option.text = frame->title();
-            option.subControls = QStyle::SC_GroupBoxLabel;
-            check(w, frame->title(),
-                  w->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, w).width());
-        }
     }
     return clipped;
 }
@@ -106,8 +84,8 @@ struct KeyPath {
 };
 Q_DECLARE_METATYPE(KeyPath)
 
-// The first three never start the browser engine.
-enum PreviewFailure { Missing, ExitsAtOnce, SandboxAsRoot, KilledWhileLoading, KilledWhileShowing };
+// The first two never start the browser engine.
+enum PreviewFailure { Missing, ExitsAtOnce, KilledWhileLoading, KilledWhileShowing };
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -279,13 +257,8 @@ void MainWindowTest::looksAsDesigned()
     const QImage shot = look->grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (help)
         help->close();
-    if (golden.isEmpty()) {  // the standard frame's box in its own colour, right of its caption
-        const QImage main = window->grab().toImage();
-        const QWidget *box = widget("Check1");
-        const QPointF inBox = box->mapTo(window, QPoint(box->width() - 2, box->height() / 2));
-        QCOMPARE(main.pixelColor((inBox * main.devicePixelRatio()).toPoint()), QColor(192, 255, 255));
+    if (golden.isEmpty())  // no picture at this scale
         return;
-    }
     const QString path = qEnvironmentVariable("RUMITA_TEST_DATA") + "/golden/" + golden + ".png";
     if (qEnvironmentVariableIsSet("RUMITA_UPDATE_GOLDEN") && !dark)
         QVERIFY(shot.save(path));
@@ -337,11 +310,9 @@ void MainWindowTest::keyPaths_data()
 void MainWindowTest::keyPaths()
 {
     QFETCH(KeyPath, path);
-    for (QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {  // a picture, which no box takes
-        auto *picture = new QMimeData;
-        picture->setImageData(QImage(8, 8, QImage::Format_RGB32));
-        QApplication::clipboard()->setMimeData(picture, mode);
-    }
+    auto *picture = new QMimeData;  // which no box takes
+    picture->setImageData(QImage(8, 8, QImage::Format_RGB32));
+    QApplication::clipboard()->setMimeData(picture);
     QWidget *control = widget(path.control);
     auto *list = qobject_cast<QComboBox *>(control);
     control->setFocus();
@@ -382,8 +353,10 @@ void MainWindowTest::tabOrder()
     if (custom)
         QTest::mouseClick(widget("Check11"), Qt::LeftButton);
     for (const QString &name : cycle)
-        if (auto *list = qobject_cast<QComboBox *>(widget(name)); list && custom)
-            pick(list, 1);
+        if (auto *list = qobject_cast<QComboBox *>(widget(name)); list && custom) {
+            QTest::keyClick(list, Qt::Key_Down), QTest::keyClick(list->view(), Qt::Key_Down);
+            QTest::keyClick(list->view(), Qt::Key_Return);
+        }
     widget("Text1")->setFocus();
     QTRY_COMPARE(focusName(), "Text1");
     const int n = cycle.size();
@@ -518,14 +491,6 @@ void MainWindowTest::sourceBoxFollowsTheListing()
         QApplication::clipboard()->setText(QString("貼り付け\n").repeated(random.bounded(3)) + "x");
         QTest::keyClick(typed, key, modifiers);
         COMPARE_LISTING(form.state.syuturyoku, rebuilt());
-        if (step == 50) {  // Save, then paste, mid-burst
-            const QString memo = folder.filePath(QTest::currentDataTag() + QString(".qip"));
-            answer({memo, "OK"});
-            menu("IME_hozon"), click("Command2");
-            COMPARE_LISTING(QApplication::clipboard()->text(), rebuilt());
-            const QString saved = cp932::decode(contents(memo), nullptr).value_or(QString());
-            QVERIFY(saved.contains("<qip.$>" + typed->toPlainText().replace('\n', "\r\n") + "<qip.$>"));
-        }
         QCoreApplication::processEvents();
         COMPARE_LISTING(source->toPlainText(), QString(form.state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'));
         QCOMPARE(source->textCursor().position(), source->document()->characterCount() - 1);
@@ -549,7 +514,6 @@ void MainWindowTest::previewFailureKeepsInput_data()
     QTest::newRow("exiting at once") << int(ExitsAtOnce) << ended;
     QTest::newRow("killed while loading") << int(KilledWhileLoading) << ended;
     QTest::newRow("killed while showing") << int(KilledWhileShowing) << ended;
-    QTest::newRow("sandbox as root") << int(SandboxAsRoot) << "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。";
 }
 
 void MainWindowTest::previewFailureKeepsInput()
@@ -558,8 +522,6 @@ void MainWindowTest::previewFailureKeepsInput()
     QFETCH(QString, reason);
     if (failure >= KilledWhileLoading)
         SKIP_WITHOUT_BROWSER_ENGINE();
-    if (failure == SandboxAsRoot && geteuid() != 0)
-        QSKIP("the sandbox refuses only the administrator");
     QFile::remove(previewProgram());
     QFile fake(previewProgram());
     if (failure == ExitsAtOnce) {
@@ -568,31 +530,24 @@ void MainWindowTest::previewFailureKeepsInput()
     } else if (failure != Missing)
         QVERIFY(QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram()));
     type(widget("Text1"), "消えない題名"), type(widget("Text2"), "消えない説明"), click("Check7");
-    QCoreApplication::processEvents();  // the source box catches up once the typing pauses
     const QStringList before = shownControls();
-    const QString listing = window->form().state.syuturyoku;
+    const QString listing = source();
     PreviewClient &preview = window->desktop().preview();
     QSignalSpy loaded(&preview, &PreviewClient::loaded);
-    const QByteArray sandboxSwitch = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
-    if (failure == SandboxAsRoot)
-        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
     answer({"OK"});
     click("Command3");
-    if (failure == KilledWhileShowing)
-        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 30000);
-    if (failure == KilledWhileLoading || failure == KilledWhileShowing) {
+    if (failure >= KilledWhileLoading) {
+        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), failure == KilledWhileShowing ? 1 : 0, 30000);
         QTRY_VERIFY(preview.processId() > 0);
-        QCOMPARE(loaded.size(), failure == KilledWhileShowing ? 1 : 0);
         kill(pid_t(preview.processId()), SIGKILL);
     }
     QTRY_COMPARE_WITH_TIMEOUT(answered.size(), 1, 30000);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
-    const QStringList message = answered[0].split('|');
-    QCOMPARE(message.value(0), "ルミタ");
-    QVERIFY2(message.value(1).startsWith("プレビューを表示できませんでした。\r\n" + reason), qPrintable(message.value(1)));
-    QCOMPARE(message.value(2), QString::number(QMessageBox::Warning));
+    QCOMPARE(answered[0].section('|', 0, 0), "ルミタ");
+    QVERIFY2(answered[0].section('|', 1, 1).startsWith("プレビューを表示できませんでした。\r\n" + reason),
+             qPrintable(answered[0]));
+    QCOMPARE(answered[0].section('|', 2), QString::number(QMessageBox::Warning));
     QCOMPARE(shownControls(), before);
-    QCOMPARE(window->form().state.syuturyoku, listing);
+    COMPARE_LISTING(source(), listing);
     // The next preview starts the program again.
     QFile::remove(previewProgram()), QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram());
     if (browserEngineKeptOut())
@@ -634,13 +589,11 @@ void MainWindowTest::inputMethodWordsLandOnce_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<bool>("cancelled");
-    QTest::newRow("title to description") << "Text1"
-                                          << "Text2" << false;
-    QTest::newRow("description to list") << "Text2"
-                                         << "Combo1" << false;
-    QTest::newRow("cancelled, title to description") << "Text1"
-                                                     << "Text2" << true;
+    QTest::newRow("title to description") << QString("Text1") << QString("Text2") << false;
+    QTest::newRow("description to list") << QString("Text2") << QString("Combo1") << false;
+    QTest::newRow("cancelled, title to description") << QString("Text1") << QString("Text2") << true;
 }
+
 void MainWindowTest::inputMethodWordsLandOnce()
 {
     if (qgetenv("QT_IM_MODULE") != "ibus")
@@ -657,24 +610,25 @@ void MainWindowTest::inputMethodWordsLandOnce()
         }
     } composing;
     qApp->installEventFilter(&composing);
-    auto xdotool = [](const QStringList &args) { QCOMPARE(QProcess::execute("xdotool", args), 0); };
-    auto clickOn = [&](const QString &name) {
+    const auto xdotool = [](const QStringList &args) { return QProcess::execute("xdotool", args) == 0; };
+    const auto clickOn = [&](const QString &name) {  // after the text
         QWidget *w = name == "Combo1" ? widget<QComboBox>(name)->lineEdit() : widget(name);
-        const QPoint at = w->mapToGlobal(QPoint(w->width() - 8, w->height() / 2));  // after the text
-        xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
-        QTRY_COMPARE(focusName(), name);
-        QTest::qWait(500);  // ibus follows the focus over D-Bus, with no sign the window sees
+        const QPoint at = w->mapToGlobal(QPoint(w->width() - 8, w->height() / 2));
+        // ibus follows the focus over D-Bus, with no sign the window sees.
+        return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}) &&
+               QTest::qWaitFor([&] { return focusName() == name; }) && (QTest::qWait(500), true);
     };
-    clickOn(from);
-    xdotool({"key", "Hiragana_Katakana"});  // the input method on, in hiragana
-    xdotool({"type", "--delay", "50", "shouhin"});
+    QVERIFY(clickOn(from));
+    QVERIFY(xdotool({"key", "Hiragana_Katakana"}));  // the input method on, in hiragana
+    QVERIFY(xdotool({"type", "--delay", "50", "shouhin"}));
     QTRY_COMPARE(composing.preedit, "しょうひｎ");
     if (cancelled) {
-        xdotool({"key", "Escape"});
+        QVERIFY(xdotool({"key", "Escape"}));
         QTRY_COMPARE(composing.preedit, "");
     }
-    clickOn(to);
-    xdotool({"type", "--delay", "50", "ka"}), xdotool({"key", "Return"});
+    QVERIFY(clickOn(to));
+    QVERIFY(xdotool({"type", "--delay", "50", "ka"}));
+    QVERIFY(xdotool({"key", "Return"}));
     QTRY_VERIFY(shownText(widget(to)).contains("か"));
     QCOMPARE(shownText(widget(from)), cancelled ? "" : "しょうひｎ");
     QCOMPARE(shownText(widget(to)), (to == "Combo1" ? "青　色" : "") + QString("か"));
@@ -716,8 +670,7 @@ void MainWindowTest::sellersRoad()
     COMPARE_LISTING(source(), QString(window->form().state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'));
     // What the seller types goes into the listing on top of the file's texts.
     auto *title = widget<QLineEdit>("Text1");
-    const auto focusBack = [&] { QTRY_COMPARE(window->focusWidget(), title); };
-    focusBack();
+    QTRY_COMPARE(focusName(), "Text1");
     QTest::keyClick(title, Qt::Key_End), type(title, "！<新品>");
     QVERIFY2(source().contains("春の新作バッグ！<新品></font>"), qPrintable(source()));
     QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), source().size());
@@ -731,7 +684,8 @@ void MainWindowTest::sellersRoad()
     menu("IME_hozon"), menu("IDM_sinki");
     QCOMPARE(shownControls(), blank);
     QCOMPARE(source(), QString());
-    click("Command2"), focusBack();  // the blank listing, although the source box is empty
+    click("Command2");
+    QTRY_COMPARE(focusName(), "Text1");  // the blank listing, although the source box is empty
     QVERIFY(QApplication::clipboard()->text().contains("■商品名■"));
     QCOMPARE(answered.value(6), "新規作成|現在のデーターは失われます！\r\n  新規作成しますか？|4");  // the question icon
     QCOMPARE(answered.value(7),
@@ -759,7 +713,8 @@ void MainWindowTest::sellersRoad()
         other.form().Text1.setText("二つ目の題名");
         QSignalSpy text(&preview, &PreviewClient::pageText), otherText(&other.desktop().preview(), &PreviewClient::pageText);
         type(widget("Text2"), "<script>document.write('ran');</script>商品ページ♡é¥");
-        click("Command3"), focusBack();
+        click("Command3");
+        QTRY_COMPARE(focusName(), "Text1");
         // What code page 932 lacks goes in as character references, and shows.
         QVERIFY(contents(folder.filePath("prev.html")).contains("\x8f\xa4\x95\x69\x83\x79\x81\x5b\x83\x57&#9825;&#233;&#165;"));
         other.form().preview();
