@@ -1,12 +1,11 @@
 // The real windows under a virtual display, through real keys, clicks and
 // rendered pixels: how they look, set against pictures in tests/data/golden
 // (rewritten by scripts/golden.sh when the look is meant to change), at each
-// scale and on a dark desktop; a memo file shown whole and cleared by New;
-// keys through every kind of control; the tab order; long titles; the
-// toolkit's Japanese; paste from an empty or foreign clipboard; what a screen
-// reader reads; the source box; the preview program failing in every way; and
-// a seller's whole road through the windows with answered dialogs, down to
-// the page the preview program shows.
+// scale and on a dark desktop; keys through every kind of control, a picture
+// on the clipboard among them; the tab order; long titles; what a screen
+// reader reads; the source box; and a seller's whole road through the windows
+// with answered dialogs: memo files shown whole, typed into, saved, cleared
+// and opened again, down to the page the preview program shows, or its failure.
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
 #include "app/typinglimit.h"
@@ -70,15 +69,14 @@ static const QStringList tabOrderNames{"Text1",  "Check2",   "Check3",   "Check4
                                        "Combo3", "Command2", "Command3", "Combo4", "Check12", "Check13", "Combo5",
                                        "Combo6", "Check20",  "Check1",   "Text4",  "Combo7"};
 
-// A path of keys through one control and what the window shows after it.
+// A path of keys through one control and what the window shows after it:
+// the text typed first (into a list's text part in place of its text), the
+// keys then pressed, by their names on a keyboard; the control's text, a
+// box's tick or what a button told; a piece of the source box, which stays
+// empty while the listing is not refreshed; where the focus is; a control
+// greyed out by it.
 struct KeyPath {
-    QString control;
-    QString typed;     // typed first; into a list's text part in place of its text
-    QString keys;      // then these, by their names on a keyboard
-    QString shown;     // the control's text, a box's tick, or what a button told
-    QString inSource;  // a piece of the source box, which stays empty while the listing is not refreshed
-    QString focus;
-    QString greyed;  // a control greyed out by it
+    QString control, typed, keys, shown, inSource, focus, greyed;
 };
 Q_DECLARE_METATYPE(KeyPath)
 
@@ -91,13 +89,13 @@ private slots:
     // How the windows look, at each scale and on a dark desktop.
     void looksAsDesigned_data();
     void looksAsDesigned();
-    // What the controls show after keys through each kind of control.
+    // What the controls show and where the focus goes after keys.
     void keyPaths_data();
     void keyPaths();
     void tabOrder();
     void titleTypingLimit_data();
     void titleTypingLimit();
-    // The toolkit's own parts, the clipboard and the screen reader.
+    // The screen reader and the source box.
     void fieldsAreNamedByTheirCaptions();
     void sourceBoxFollowsTheListing_data();
     void sourceBoxFollowsTheListing();
@@ -585,9 +583,8 @@ void MainWindowTest::sellersRoad()
     QCOMPARE(shownControls(), custom);
     COMPARE_LISTING(source(), QString(window->form().state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'));
     // What the seller types goes into the listing on top of the file's texts.
-    auto *title = widget<QLineEdit>("Text1");
     QTRY_COMPARE(focusName(), "Text1");
-    QTest::keyClick(title, Qt::Key_End), type(title, "！<新品>");
+    QTest::keyClick(widget("Text1"), Qt::Key_End), type(widget("Text1"), "！<新品>");
     QVERIFY2(source().contains("春の新作バッグ！<新品></font>"), qPrintable(source()));
     QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), source().size());
     widget("Text2")->setFocus(), QTest::keyClick(widget("Text2"), Qt::Key_End, Qt::ControlModifier);
