@@ -186,21 +186,15 @@ void MainWindowTest::looksAsDesigned_data()
     QTest::addColumn<QString>("golden");  // the picture in tests/data/golden; none at another scale
     QTest::addColumn<QString>("scale");   // "": in this program; else in one started at that scale
     QTest::addColumn<bool>("dark");       // a dark theme with a large font for every kind of widget
-    const QStringList help{"idm_kidou"};
-    QTest::newRow("start") << QStringList{} << "start"
-                           << "" << false;
-    QTest::newRow("custom") << QStringList{"Check11", "Check7", "Check12", "Check13"} << "custom"
-                            << "" << false;
-    QTest::newRow("help") << help << "help"
-                          << "" << false;
-    QTest::newRow("start, dark desktop") << QStringList{} << "start"
-                                         << "1" << true;
-    QTest::newRow("help, dark desktop") << help << "help"
-                                        << "1" << true;
-    QTest::newRow("scale 1.5") << help << ""
-                               << "1.5" << false;
-    QTest::newRow("scale 2") << help << ""
-                             << "2" << false;
+    const QStringList none, help{"idm_kidou"};
+    const QString here, atScale1 = "1";  // a dark theme stays with the program: those rows run in a child
+    QTest::newRow("start") << none << "start" << here << false;
+    QTest::newRow("custom") << QStringList{"Check11", "Check7", "Check12", "Check13"} << "custom" << here << false;
+    QTest::newRow("help") << help << "help" << here << false;
+    QTest::newRow("start, dark desktop") << none << "start" << atScale1 << true;
+    QTest::newRow("help, dark desktop") << help << "help" << atScale1 << true;
+    QTest::newRow("scale 1.5") << help << QString() << "1.5" << false;
+    QTest::newRow("scale 2") << help << QString() << "2" << false;
 }
 
 // Pixels further apart than this in a colour channel differ; a few may, at
