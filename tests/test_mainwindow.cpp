@@ -355,9 +355,7 @@ void MainWindowTest::titleTypingLimit_data()
     QTest::newRow("from a file, shortened") << long40 << 1 << "ab" << none << long40.chopped(1) << true;
     QTest::newRow("from a file, cleared") << long40 << 40 << full + "字" << none << full << true;
     QTest::newRow("emoji at the 30th unit") << none << 0 << full.left(29) << "😀ab" << full.left(29) + "😀" << true;
-    QTest::newRow("emoji within") << none << 0 << "限定"
-                                  << "😀"
-                                  << "限定😀" << false;
+    QTest::newRow("emoji within") << none << 0 << QString("限定") << QString("😀") << QString("限定😀") << false;
 }
 
 void MainWindowTest::titleTypingLimit()
@@ -417,11 +415,11 @@ void MainWindowTest::fieldsAreNamedByTheirCaptions()
 }
 
 // A random edit script of keys in a text box, over a short and a long
-// text: right after every key, before any other event, the listing
-// and what Save and paste take are what a rebuild from the box's text
-// gives; once the events are handled, the source box shows the listing
-// (each CR LF, CR or LF a line break) with its caret at the end. A pick
-// that changes nothing leaves that caret and scroll where the user put them.
+// text: right after every key, before any other event, the listing is what
+// a rebuild from the box's text gives; once the events are handled, the
+// source box shows the listing (each CR LF, CR or LF a line break) with its
+// caret at the end. A pick that changes nothing leaves that caret and scroll
+// where the user put them.
 void MainWindowTest::sourceBoxFollowsTheListing_data()
 {
     QTest::addColumn<QString>("box");
