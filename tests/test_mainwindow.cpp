@@ -408,8 +408,12 @@ void MainWindowTest::fieldsAreNamedByTheirCaptions()
     QCOMPARE(group->role(), QAccessible::Grouping);
     QCOMPARE(group->text(QAccessible::Name), "支払方法");
     QCOMPARE(group->childCount(), 9);
-    // The source box takes a caret the keys move.
+    // The source box shows a caret once it has the focus, which the keys move.
     type(widget("Text3"), "送料無料");
+    QWidget *sourceText = widget<QPlainTextEdit>("Text4")->viewport();
+    const QImage unfocused = sourceText->grab().toImage();
+    widget("Text4")->setFocus();
+    QVERIFY(sourceText->grab().toImage() != unfocused);
     QTest::keyClick(widget("Text4"), Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), 0);
 }
