@@ -3,13 +3,8 @@
 #include "app/desktopinterface.h"
 #include "app/mainwindow.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
+#include <QtTest>
+#include <QtWidgets>
 
 void prepareProgramFolder(const QString &folder, const QString &pictures, const QStringList &names)
 {

@@ -27,19 +27,6 @@ std::optional<QPoint> position(quint64 window)
     return QPoint(x, y);
 }
 
-void closeAsUser(quint64 window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display(), "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = long(XInternAtom(display(), "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display(), window, False, NoEventMask, &event);
-    XFlush(display());
-}
-
 QByteArray xdotool(const QStringList &arguments)
 {
     QProcess run;
