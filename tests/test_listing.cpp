@@ -26,8 +26,6 @@ enum class SourceBox { ShowsListing, EditedInPlace, Empty };
 class ListingTest : public QObject {
     Q_OBJECT
 private slots:
-    // The window as it starts: boxes, lists and captions.
-    void startUp();
     // Worked examples: what the seller does, the whole listing, the frame shown.
     void afterSteps_data();
     void afterSteps();
@@ -40,32 +38,6 @@ static QString rgb(const ControlModel &c)
 {
     const Rgb v = c.background().value_or(Rgb{-9, -9, -9});
     return QString("%1,%2,%3").arg(v.red).arg(v.green).arg(v.blue);
-}
-
-void ListingTest::startUp()
-{
-    FormFixture f;
-    for (const CheckBoxModel *box :
-         {&f.form.Check20, &f.form.Check5, &f.form.Check2, &f.form.Check3, &f.form.Check7, &f.form.Check6, &f.form.Check9,
-          &f.form.Check4, &f.form.Check8, &f.form.Check12, &f.form.Check13}) {
-        QCOMPARE(box->value(), box == &f.form.Check5 ? 1 : 0);  // bank transfer alone
-        QCOMPARE(rgb(*box), "224,224,224");
-    }
-    for (const TextBoxModel *box : {&f.form.Text1, &f.form.Text2, &f.form.Text3}) {
-        QCOMPARE(box->pointSize(), 12);
-        QCOMPARE(rgb(*box), "255,255,255");
-    }
-    QCOMPARE(rgb(f.form.Text4), "192,192,192");
-    const std::tuple<const TextBoxModel *, QString, int> captions[] = {{&f.form.Label5_0, "【タイトル】", 9},
-                                                                       {&f.form.Label5_2, "【支払方法】", 9},
-                                                                       {&f.form.Label5_3, "【説明本文】", 9},
-                                                                       {&f.form.Label5_4, "【その他】", 11}};
-    for (const auto &[label, text, points] : captions) {
-        QCOMPARE(label->text(), text);
-        QCOMPARE(label->pointSize(), points);
-    }
-    for (const ComboBoxModel *list : f.form.findChildren<ComboBoxModel *>())
-        QCOMPARE(list->index(), -1);
 }
 
 // The rows name their listings in tests/data/golden/listings.

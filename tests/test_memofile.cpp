@@ -1,9 +1,8 @@
-// What the memo reader takes from bytes and what it refuses, the corpus that
-// seeds the fuzzer included (which tries random bytes in CI).
+// What the memo reader takes from bytes and what it refuses (the fuzzer
+// tries random bytes in CI).
 #include "memo/cp932.h"
 #include "memo/memofile.h"
 
-#include <QDir>
 #include <QTest>
 
 class MemoFileTest : public QObject {
@@ -12,8 +11,6 @@ private slots:
     // What the reader takes, seen in what Save writes of it again, and what it refuses.
     void reading_data();
     void reading();
-    // The corpus that seeds the fuzzer: valid-* taken, bad-* refused.
-    void corpus();
 };
 
 static const QByteArray M = memofile::marker.toLatin1();
@@ -78,17 +75,6 @@ void MemoFileTest::reading()
     QCOMPARE(error.isEmpty(), record.has_value());  // a refusal always says why
     if (record)
         QCOMPARE(memofile::compose(*record), savedAgain);
-}
-
-void MemoFileTest::corpus()
-{
-    const QDir corpus(qEnvironmentVariable("RUMITA_TEST_DATA") + "/memo");
-    QVERIFY(corpus.entryList({"*.qip"}).size() >= 10);
-    for (const QString &name : corpus.entryList({"*.qip"})) {
-        QFile file(corpus.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY2(memofile::read(file.readAll(), nullptr).has_value() == name.startsWith("valid-"), qPrintable(name));
-    }
 }
 
 QTEST_GUILESS_MAIN(MemoFileTest)
