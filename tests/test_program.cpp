@@ -127,8 +127,11 @@ void ProgramTest::keptAtSignalOfferedAtNextStart()
             // The browser engine comes with the first preview, in the preview program alone.
             QVERIFY(!engineMapped(p.process.processId()));
             p.keys(QStringList(14, "Tab") + QStringList{"space"});  // the preview button
-            previewPid = xdotool({"search", "--sync", "--onlyvisible", "--name", "^プレビュー$", "getwindowpid"}).toLongLong();
-            QVERIFY2(previewPid, "no preview showed");
+            // Asked again until its window shows with its process named, which may come later.
+            const auto previewShown = [&] {
+                return (previewPid = xdotool({"search", "--onlyvisible", "--name", "^プレビュー$", "getwindowpid"}).toLongLong());
+            };
+            QVERIFY2(QTest::qWaitFor(previewShown, 30000), "no preview showed");
             QVERIFY(engineMapped(previewPid));
             QVERIFY(!engineMapped(p.process.processId()));
         }
