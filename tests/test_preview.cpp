@@ -27,6 +27,8 @@ class PreviewWindowTest : public QObject {
 public slots:
     void openOutside(const QUrl &url) { opened << url; }  // stands in for the desktop's browser
 
+public:
+    static void initMain() { PreviewWindow::prepareApplication(); }  // before the application object
 private slots:
     // A page whose frames ask to load again shows once and leaves the engine
     // idle; a clicked link opens in the desktop's browser and the listing
@@ -86,11 +88,5 @@ void PreviewWindowTest::showsOnceAndLinksLeave()
     QApplication::activePopupWidget()->close();
 }
 
-int main(int argc, char *argv[])
-{
-    PreviewWindow::prepareApplication();
-    QApplication app(argc, argv);
-    PreviewWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(PreviewWindowTest)
 #include "test_preview.moc"
