@@ -60,11 +60,7 @@ struct Program {
     QProcess process;
 };
 
-static bool engineMapped(qint64 pid)
-{
-    QFile maps(QString("/proc/%1/maps").arg(pid));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngine");
-}
+static bool engineMapped(qint64 pid) { return contents(QString("/proc/%1/maps").arg(pid)).contains("libQt6WebEngine"); }
 
 class ProgramTest : public QObject {
     Q_OBJECT
