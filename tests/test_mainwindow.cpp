@@ -80,6 +80,17 @@ struct KeyPath {
 };
 Q_DECLARE_METATYPE(KeyPath)
 
+// A title typed: one from a file first, some Backspaces, keys typed and a
+// conversion committed as an input method commits it; what the box then
+// shows, and whether the bell rang.
+struct TitleTyping {
+    QString fromFile;
+    int backspaces;
+    QString typed, committed, expected;
+    bool bell;
+};
+Q_DECLARE_METATYPE(TitleTyping)
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -340,45 +351,35 @@ void MainWindowTest::tabOrder()
 // a keystroke or a conversion is cut. A pair at the limit goes in whole.
 void MainWindowTest::titleTypingLimit_data()
 {
-    QTest::addColumn<QString>("fromFile");
-    QTest::addColumn<int>("backspaces");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("committed");  // as an input method commits a conversion
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("bell");
+    QTest::addColumn<TitleTyping>("row");
     const QString full(30, u'字'), long40 = QString(36, u'長') + "1234", none;
-    QTest::newRow("typed past 30") << none << 0 << full + "字" << none << full << true;
-    QTest::newRow("conversion cut") << none << 0 << full.left(25) << "一二三四五六七八九十" << full.left(25) + "一二三四五"
-                                    << true;
-    QTest::newRow("conversion into a full box") << none << 0 << full << "追加" << full << true;
-    QTest::newRow("title from a file") << long40 << 0 << none << none << long40 << false;
-    QTest::newRow("from a file, shortened") << long40 << 1 << "ab" << none << long40.chopped(1) << true;
-    QTest::newRow("from a file, cleared") << long40 << 40 << full + "字" << none << full << true;
-    QTest::newRow("emoji at the 30th unit") << none << 0 << full.left(29) << "😀ab" << full.left(29) + "😀" << true;
-    QTest::newRow("emoji within") << none << 0 << QString("限定") << QString("😀") << QString("限定😀") << false;
+    QTest::newRow("typed past 30") << TitleTyping{none, 0, full + "字", none, full, true};
+    QTest::newRow("conversion cut") << TitleTyping{none, 0, full.left(25), "一二三四五六七八九十", full.left(25) + "一二三四五",
+                                                   true};
+    QTest::newRow("conversion into a full box") << TitleTyping{none, 0, full, "追加", full, true};
+    QTest::newRow("title from a file") << TitleTyping{long40, 0, none, none, long40, false};
+    QTest::newRow("from a file, shortened") << TitleTyping{long40, 1, "ab", none, long40.chopped(1), true};
+    QTest::newRow("from a file, cleared") << TitleTyping{long40, 40, full + "字", none, full, true};
+    QTest::newRow("emoji at the 30th unit") << TitleTyping{none, 0, full.left(29), "😀ab", full.left(29) + "😀", true};
+    QTest::newRow("emoji within") << TitleTyping{none, 0, "限定", "😀", "限定😀", false};
 }
 
 void MainWindowTest::titleTypingLimit()
 {
-    QFETCH(QString, fromFile);
-    QFETCH(int, backspaces);
-    QFETCH(QString, typed);
-    QFETCH(QString, committed);
-    QFETCH(QString, expected);
-    QFETCH(bool, bell);
+    QFETCH(TitleTyping, row);
     auto *box = widget<QLineEdit>("Text1");
     QSignalSpy cut(box->findChild<TypingLimit *>(), &TypingLimit::cut);
-    window->form().Text1.setText(fromFile);  // as Open sets it
+    window->form().Text1.setText(row.fromFile);  // as Open sets it
     QTest::keyClick(box, Qt::Key_End);
-    for (int i = 0; i < backspaces; ++i)
+    for (int i = 0; i < row.backspaces; ++i)
         QTest::keyClick(box, Qt::Key_Backspace);
-    type(box, typed);
+    type(box, row.typed);
     QInputMethodEvent conversion;
-    conversion.setCommitString(committed);
+    conversion.setCommitString(row.committed);
     QApplication::sendEvent(box, &conversion);
-    QCOMPARE(box->text(), expected);
-    QVERIFY(source().contains(">" + expected + "<"));
-    QCOMPARE(cut.count() > 0, bell);
+    QCOMPARE(box->text(), row.expected);
+    QVERIFY(source().contains(">" + row.expected + "<"));
+    QCOMPARE(cut.count() > 0, row.bell);
 }
 
 // A list reports its current item as its name on this desktop; what names it
