@@ -34,10 +34,9 @@ static void type(QWidget *widget, const QString &text)
 // The visible top-level window of that name.
 static QWidget *shown(const QString &name)
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            return w;
-    return nullptr;
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto it = std::find_if(all.begin(), all.end(), [&](QWidget *w) { return w->objectName() == name && w->isVisible(); });
+    return it == all.end() ? nullptr : *it;
 }
 
 // Every caption and list item of a window that its control cannot show whole,
@@ -131,7 +130,6 @@ private:
     void answer(QStringList answers);
     QString shownText(QWidget *control) const;
     QStringList shownControls() const;
-    QString previewProgram() const { return folder.filePath("rumita-preview"); }
 
     QTemporaryDir folder;  // the program's folder: pictures in, prev.html out
     MainWindow *window = nullptr;
@@ -622,28 +620,27 @@ void MainWindowTest::sellersRoad()
     PreviewClient &preview = window->desktop().preview();
     QSignalSpy windows(&preview, &PreviewClient::windowShown), loaded(&preview, &PreviewClient::loaded);
     const QString failed = "ルミタ|プレビューを表示できませんでした。\r\n";
-    QFile::remove(previewProgram());
+    const QString previewProgram = folder.filePath("rumita-preview");
+    QFile::remove(previewProgram);
     answer({"OK"});
     click("Command3");
     QTRY_COMPARE(answered.size(), 11);
     QVERIFY2(answered[10].startsWith(failed + "プレビュー用のプログラムを起動できません。"), qPrintable(answered[10]));
     QCOMPARE(answered[10].section('|', 2), QString::number(QMessageBox::Warning));
-    QVERIFY(QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram()));
+    QVERIFY(QFile::link(RUMITA_PREVIEW_PROGRAM, previewProgram));
     if (!browserEngineKeptOut()) {
         MainWindow other(folder.path());  // another instance in the same folder previews its own at the same moment
         other.form().Text1.setText("二つ目の題名");
         QSignalSpy text(&preview, &PreviewClient::pageText), otherText(&other.desktop().preview(), &PreviewClient::pageText);
-        QSignalSpy otherLoaded(&other.desktop().preview(), &PreviewClient::loaded);
         click("Command3");
         QTRY_COMPARE(focusName(), "Text1");
         // What code page 932 lacks goes in as character references, and shows.
         QVERIFY(contents(folder.filePath("prev.html")).contains("\x8f\xa4\x95\x69\x83\x79\x81\x5b\x83\x57&#9825;&#233;&#165;"));
-        other.form().preview();
+        QVERIFY(previewAndWait(other, 30000));
         QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 30000);
         QCOMPARE(loaded[0][0].toBool(), true);
         QTRY_COMPARE(x11window::position(windows.value(0).value(0).value<quint64>()),
                      window->frameGeometry().topRight() + QPoint(1, 0));
-        QTRY_COMPARE_WITH_TIMEOUT(otherLoaded.size(), 1, 30000);
         preview.requestPageText(), other.desktop().preview().requestPageText();
         QTRY_COMPARE(text.size(), 1);
         QTRY_COMPARE(otherText.size(), 1);
