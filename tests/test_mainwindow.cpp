@@ -397,24 +397,17 @@ void MainWindowTest::fieldsAreNamedByTheirCaptions()
             names << label.first->text(QAccessible::Name);
         QVERIFY2(QByteArray(control).startsWith("Combo") ? names.contains(name) : names[0] == name, qPrintable(names.join(", ")));
     }
-    // The windows are windows by their captions; the payment boxes a group.
-    menu("idm_kidou");
-    for (QWidget *w : {static_cast<QWidget *>(window), shown("form3")}) {
-        QCOMPARE(QAccessible::queryAccessibleInterface(w)->role(), QAccessible::Window);
-        QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), w->windowTitle());
-    }
+    // The payment boxes are a group.
     QAccessibleInterface *group = QAccessible::queryAccessibleInterface(widget("Check9"))->parent();
     QCOMPARE(group->role(), QAccessible::Grouping);
     QCOMPARE(group->text(QAccessible::Name), "支払方法");
     QCOMPARE(group->childCount(), 9);
-    // The source box shows a caret once it has the focus, which the keys move.
+    // The source box shows a caret once it has the focus.
     type(widget("Text3"), "送料無料");
     QWidget *sourceText = widget<QPlainTextEdit>("Text4")->viewport();
     const QImage unfocused = sourceText->grab().toImage();
     widget("Text4")->setFocus();
     QVERIFY(sourceText->grab().toImage() != unfocused);
-    QTest::keyClick(widget("Text4"), Qt::Key_Home, Qt::ControlModifier);
-    QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), 0);
 }
 
 // A random edit script of keys in a text box, over a short and a long
@@ -422,7 +415,7 @@ void MainWindowTest::fieldsAreNamedByTheirCaptions()
 // a rebuild from the box's text gives; once the events are handled, the
 // source box shows the listing (each CR LF, CR or LF a line break) with its
 // caret at the end. A pick that changes nothing leaves that caret and scroll
-// where the user put them.
+// where the user put them with the keys.
 void MainWindowTest::sourceBoxFollowsTheListing_data()
 {
     QTest::addColumn<QString>("box");
@@ -465,7 +458,7 @@ void MainWindowTest::sourceBoxFollowsTheListing()
     }
     form.Combo4.pick(1);
     QCoreApplication::processEvents();
-    source->moveCursor(QTextCursor::Start);
+    QTest::keyClick(source, Qt::Key_Home, Qt::ControlModifier);
     form.Combo4.pick(1);
     QCoreApplication::processEvents();
     QCOMPARE(source->textCursor().position(), 0);
@@ -581,7 +574,6 @@ void MainWindowTest::sellersRoad()
     QTRY_COMPARE(focusName(), "Text1");
     QTest::keyClick(widget("Text1"), Qt::Key_End), type(widget("Text1"), "！<新品>");
     QVERIFY2(source().contains("春の新作バッグ！<新品></font>"), qPrintable(source()));
-    QCOMPARE(widget<QPlainTextEdit>("Text4")->textCursor().position(), source().size());
     widget("Text2")->setFocus(), QTest::keyClick(widget("Text2"), Qt::Key_End, Qt::ControlModifier);
     type(widget("Text2"), "\n追記です。");
     QVERIFY2(source().contains("状態は良好です。\n<br>送料は落札者負担です～。\n<br>追記です。</font>"), qPrintable(source()));
