@@ -70,10 +70,9 @@ static const QStringList tabOrderNames{"Text1",  "Check2",   "Check3",   "Check4
 
 // A path of keys through one control and what the window shows after it:
 // the text typed first (into a list's text part in place of its text), the
-// keys then pressed, by their names on a keyboard; the control's text, a
-// box's tick or what a button told; a piece of the source box, which stays
-// empty while the listing is not refreshed; where the focus is; a control
-// greyed out by it.
+// keys then pressed, by their names on a keyboard; the control's text or a
+// box's tick; a piece of the source box, which stays empty while the listing
+// is not refreshed; where the focus is; a control greyed out by it.
 struct KeyPath {
     QString control, typed, keys, shown, inSource, focus, greyed;
 };
@@ -154,8 +153,8 @@ void MainWindowTest::answer(QStringList answers)
     timer->start(20);
 }
 
-// What a seller sees of a control: a box's text, a list's shown item, a
-// check box's tick; for a button, the message it told.
+// What a seller sees of a control: a box's text, a list's shown item, or a
+// check box's tick.
 QString MainWindowTest::shownText(QWidget *control) const
 {
     if (auto *line = qobject_cast<QLineEdit *>(control))
@@ -164,9 +163,7 @@ QString MainWindowTest::shownText(QWidget *control) const
         return box->toPlainText();
     if (auto *list = qobject_cast<QComboBox *>(control))
         return list->currentText();
-    if (auto *check = qobject_cast<QCheckBox *>(control))
-        return QStringList{"unticked", "grey tick", "ticked"}.value(check->checkState());
-    return answered.value(0).section('|', 1, 1);
+    return QStringList{"unticked", "grey tick", "ticked"}.value(qobject_cast<QCheckBox *>(control)->checkState());
 }
 
 // Each input control in tab order, "name: shown text", and ", greyed" when it is.
@@ -272,7 +269,6 @@ void MainWindowTest::looksAsDesigned()
 void MainWindowTest::keyPaths_data()
 {
     QTest::addColumn<KeyPath>("path");
-    const QString pasted = "※貼り付け状態になりました!\r\n\r\nオークションの説明欄へ右クリック＞貼り付けしてください。";
     const std::pair<const char *, KeyPath> rows[] = {
         {"title: Home, Delete", {"Text1", "春のバッグ", "Home, Del", "のバッグ", ">のバッグ</font>", "Text1", ""}},
         {"description: two lines, Up, End, Backspace",
@@ -291,7 +287,6 @@ void MainWindowTest::keyPaths_data()
         {"list: arrows, Enter", {"Combo1", "", "Down, Down, Return", "茶　色", "#450526", "Text1", ""}},
         {"list: Up, Enter on the item shown", {"Combo1", "", "Up, Return", "青　色", "#3366cc", "Text1", ""}},
         {"title size: an item typed, Enter", {"Combo4", "特大", "Return", "特大", "", "Combo4", ""}},
-        {"paste button: Space", {"Command2", "", "Space", pasted, "", "Text1", ""}},
     };
     for (const auto &[name, path] : rows)
         QTest::newRow(name) << path;
@@ -310,7 +305,6 @@ void MainWindowTest::keyPaths()
     if (list && !path.typed.isEmpty())
         list->lineEdit()->selectAll();
     type(list ? list->lineEdit() : control, path.typed);
-    answer({"OK"});
     for (const QString &name : path.keys.split(", ", Qt::SkipEmptyParts)) {
         const QKeyCombination key = QKeySequence(name)[0];
         QTest::keyClick(list && list->view()->isVisible() ? list->view() : QApplication::focusWidget(), key.key(),
