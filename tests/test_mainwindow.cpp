@@ -128,16 +128,13 @@ private slots:
     void sellersRoad();  // last: it ends the program
 
 private:
-    template <typename T = QWidget>
-    T *widget(const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
+    QWidget *widget(const QString &name) const { return window->findChild<QWidget *>(name); }
     QString focusName() const { return window->focusWidget() ? window->focusWidget()->objectName() : "nothing"; }
     void click(const QString &name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
     void menu(const char *name) { window->findChild<QAction *>(name)->trigger(); }
+    QPlainTextEdit *sourceBox() const { return window->findChild<QPlainTextEdit *>("Text4"); }
     // The source box catches up with the listing once the events are handled.
-    QString source() const { return QCoreApplication::processEvents(), widget<QPlainTextEdit>("Text4")->toPlainText(); }
+    QString source() const { return QCoreApplication::processEvents(), sourceBox()->toPlainText(); }
     void answer(QStringList answers);
     QString shownText(QWidget *control) const;
     QStringList shownControls() const;
@@ -328,7 +325,8 @@ void MainWindowTest::tabOrder()
         if (custom)
             click("Check11");
         for (const QString &name : custom ? cycle.filter("Combo") : QStringList())  // a pick by keys in each list
-            QTest::keyClick(widget(name), Qt::Key_Down), QTest::keyClick(widget<QComboBox>(name)->view(), Qt::Key_Return);
+            QTest::keyClick(widget(name), Qt::Key_Down),
+                QTest::keyClick(window->findChild<QComboBox *>(name)->view(), Qt::Key_Return);
         widget("Text1")->setFocus();
         QTRY_COMPARE(focusName(), "Text1");
         for (int i = 1, n = cycle.size(); i <= 2 * n; ++i) {
@@ -346,8 +344,7 @@ void MainWindowTest::titleTypingLimit_data()
     QTest::addColumn<TitleTyping>("row");
     const QString full(30, u'字'), long40 = QString(36, u'長') + "1234", none;
     QTest::newRow("typed past 30") << TitleTyping{none, 0, full + "字", none, full, true};
-    QTest::newRow("conversion cut") << TitleTyping{none, 0, full.left(25), "一二三四五六七八九十", full.left(25) + "一二三四五",
-                                                   true};
+    QTest::newRow("conversion cut") << TitleTyping{none, 0, full.left(25), "一二三四五六七", full.left(25) + "一二三四五", true};
     QTest::newRow("conversion into a full box") << TitleTyping{none, 0, full, "追加", full, true};
     QTest::newRow("title from a file") << TitleTyping{long40, 0, none, none, long40, false};
     QTest::newRow("from a file, shortened") << TitleTyping{long40, 1, "ab", none, long40.chopped(1), true};
@@ -359,7 +356,7 @@ void MainWindowTest::titleTypingLimit_data()
 void MainWindowTest::titleTypingLimit()
 {
     QFETCH(TitleTyping, row);
-    auto *box = widget<QLineEdit>("Text1");
+    auto *box = window->findChild<QLineEdit *>("Text1");
     QSignalSpy cut(box->findChild<TypingLimit *>(), &TypingLimit::cut);
     window->form().Text1.setText(row.fromFile);  // as Open sets it
     QTest::keyClick(box, Qt::Key_End);
@@ -398,7 +395,7 @@ void MainWindowTest::fieldsAreNamedByTheirCaptions()
     QCOMPARE(group->childCount(), 9);
     // The source box shows a caret once it has the focus.
     type(widget("Text3"), "送料無料");
-    QWidget *sourceText = widget<QPlainTextEdit>("Text4")->viewport();
+    QWidget *sourceText = sourceBox()->viewport();
     const QImage unfocused = sourceText->grab().toImage();
     widget("Text4")->setFocus();
     QVERIFY(sourceText->grab().toImage() != unfocused);
@@ -415,8 +412,8 @@ void MainWindowTest::sourceBoxFollowsTheListing_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::newRow("short, other notes") << "Text3" << QString("説明\r\n");
-    QTest::newRow("long, description") << "Text2"
-                                       << QString("同じ行の説明です。\r\n").repeated(2000);  // alike lines mislead a diff
+    // Alike lines mislead a diff.
+    QTest::newRow("long, description") << "Text2" << QString("同じ行の説明です。\r\n").repeated(2000);
 }
 
 void MainWindowTest::sourceBoxFollowsTheListing()
@@ -424,8 +421,8 @@ void MainWindowTest::sourceBoxFollowsTheListing()
     QFETCH(QString, box);
     QFETCH(QString, text);
     MainForm &form = window->form();
-    auto *typed = widget<QPlainTextEdit>(box);
-    auto *source = widget<QPlainTextEdit>("Text4");
+    auto *typed = window->findChild<QPlainTextEdit *>(box);
+    QPlainTextEdit *source = sourceBox();
     form.findChild<TextBoxModel *>(box)->setText(text);
     typed->setFocus();
     const quint32 seed = QRandomGenerator::global()->generate();
@@ -512,7 +509,7 @@ void MainWindowTest::inputMethodWordsLandOnce()
     qApp->installEventFilter(&composing);
     const auto xdotool = [](const QStringList &args) { return QProcess::execute("xdotool", args) == 0; };
     const auto clickOn = [&](const QString &name) {  // after the text
-        QWidget *w = name == "Combo1" ? widget<QComboBox>(name)->lineEdit() : widget(name);
+        QWidget *w = name == "Combo1" ? window->findChild<QComboBox *>(name)->lineEdit() : widget(name);
         const QPoint at = w->mapToGlobal(QPoint(w->width() - 8, w->height() / 2));
         // ibus follows the focus over D-Bus, with no sign the window sees.
         return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}) &&
