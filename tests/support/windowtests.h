@@ -2,7 +2,6 @@
 
 #include "app/startup.h"
 
-#include <QApplication>
 #include <QTest>
 
 // The main() of a program of window tests or benchmarks: the application
