@@ -24,11 +24,8 @@
 // Types any text as an input method delivers it; "\n" presses Return.
 static void type(QWidget *widget, const QString &text)
 {
-    for (const QChar c : text) {
-        const int key = c == '\n' ? int(Qt::Key_Return) : 0;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c), release(QEvent::KeyRelease, key, Qt::NoModifier, c);
-        QApplication::sendEvent(widget, &press), QApplication::sendEvent(widget, &release);
-    }
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, c == '\n' ? Qt::Key_Return : Qt::Key(0), c, Qt::NoModifier);
 }
 
 // The visible top-level window of that name.
