@@ -262,27 +262,24 @@ void MainWindowTest::looksAsDesigned()
 void MainWindowTest::keyPaths_data()
 {
     QTest::addColumn<KeyPath>("path");
-    const std::pair<const char *, KeyPath> rows[] = {
-        {"title: Home, Delete", {"Text1", "春のバッグ", "Home, Del", "のバッグ", ">のバッグ</font>", "Text1", ""}},
-        {"description: two lines, Up, End, Backspace",
-         {"Text2", "一行目\n二行目", "Up, End, Backspace", "一行\n二行目", "一行\n<br>二行目", "Text2", ""}},
-        {"other notes: Tab leaves the box", {"Text3", "送料無料", "Tab", "送料無料", "送料無料", "Check9", ""}},
-        {"payment box: Space", {"Check7", "", "Space", "ticked", "○ジャパンネットバンク決算", "Check7", ""}},
-        {"payment left out: Space", {"Check12", "", "Space", "ticked", "<center><body></table>", "Check12", "Check7"}},
-        {"other notes left out: Space", {"Check13", "", "Space", "ticked", "○銀行振り込み", "Check13", "Text3"}},
-        {"custom frame: Space", {"Check11", "", "Space", "ticked", "#3366cc", "Text1", "Combo1"}},
-        {"standard frame unticked: Space", {"Check1", "", "Space", "unticked", "#3366cc", "Text1", "Combo5"}},
-        {"description: Ctrl+V of a picture", {"Text2", "説明", "Ctrl+V", "説明", ">説明</font>", "Text2", ""}},
-        {"list: Ctrl+V of a picture", {"Combo1", "", "Ctrl+V", "青　色", "", "Combo1", ""}},
-        {"list: an item typed, Tab", {"Combo1", "ピンク", "Tab", "ピンク", "", "Command2", ""}},
-        {"list: Enter on the closed list", {"Combo1", "", "Return", "青　色", "", "Combo1", ""}},
-        {"list: Escape on the open list", {"Combo1", "", "Down, Down, Escape", "青　色", "", "Combo1", ""}},
-        {"list: arrows, Enter", {"Combo1", "", "Down, Down, Return", "茶　色", "#450526", "Text1", ""}},
-        {"list: Up, Enter on the item shown", {"Combo1", "", "Up, Return", "青　色", "#3366cc", "Text1", ""}},
-        {"title size: an item typed, Enter", {"Combo4", "特大", "Return", "特大", "", "Combo4", ""}},
-    };
-    for (const auto &[name, path] : rows)
-        QTest::newRow(name) << path;
+    QTest::newRow("title: Home, Del") << KeyPath{"Text1", "春のバッグ", "Home, Del", "のバッグ", ">のバッグ</font>", "Text1", ""};
+    QTest::newRow("description: two lines, Up, End, Backspace")
+        << KeyPath{"Text2", "一行目\n二行目", "Up, End, Backspace", "一行\n二行目", "一行\n<br>二行目", "Text2", ""};
+    QTest::newRow("other notes: Tab leaves the box") << KeyPath{"Text3", "送料無料", "Tab", "送料無料", "送料無料", "Check9", ""};
+    QTest::newRow("payment box: Space") << KeyPath{"Check7", "", "Space", "ticked", "○ジャパンネットバンク決算", "Check7", ""};
+    QTest::newRow("payments omitted: Space")
+        << KeyPath{"Check12", "", "Space", "ticked", "<center><body></table>", "Check12", "Check7"};
+    QTest::newRow("notes omitted: Space") << KeyPath{"Check13", "", "Space", "ticked", "○銀行振り込み", "Check13", "Text3"};
+    QTest::newRow("custom frame: Space") << KeyPath{"Check11", "", "Space", "ticked", "#3366cc", "Text1", "Combo1"};
+    QTest::newRow("standard frame unticked: Space") << KeyPath{"Check1", "", "Space", "unticked", "#3366cc", "Text1", "Combo5"};
+    QTest::newRow("description: Ctrl+V of a picture") << KeyPath{"Text2", "説明", "Ctrl+V", "説明", ">説明</font>", "Text2", ""};
+    QTest::newRow("list: Ctrl+V of a picture") << KeyPath{"Combo1", "", "Ctrl+V", "青　色", "", "Combo1", ""};
+    QTest::newRow("list: an item typed, Tab") << KeyPath{"Combo1", "ピンク", "Tab", "ピンク", "", "Command2", ""};
+    QTest::newRow("list: Enter on the closed list") << KeyPath{"Combo1", "", "Return", "青　色", "", "Combo1", ""};
+    QTest::newRow("list: Escape on the open list") << KeyPath{"Combo1", "", "Down, Down, Escape", "青　色", "", "Combo1", ""};
+    QTest::newRow("list: arrows, Enter") << KeyPath{"Combo1", "", "Down, Down, Return", "茶　色", "#450526", "Text1", ""};
+    QTest::newRow("list: Up, Enter on the item shown") << KeyPath{"Combo1", "", "Up, Return", "青　色", "#3366cc", "Text1", ""};
+    QTest::newRow("title size: an item typed, Enter") << KeyPath{"Combo4", "特大", "Return", "特大", "", "Combo4", ""};
 }
 
 void MainWindowTest::keyPaths()
