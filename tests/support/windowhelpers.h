@@ -2,7 +2,6 @@
 
 // What the window tests, the benchmarks and the screenshot tool all do with
 // the real main window.
-#include <QString>
 #include <QStringList>
 
 #include <optional>

@@ -6,24 +6,19 @@
 
 namespace x11window {
 
-// The window may be gone: an error then is an answer, not a reason to end.
-static Display *display()
+std::optional<QPoint> position(quint64 window)
 {
-    static Display *d = [] {
+    // The window may be gone: an error then is an answer, not a reason to end.
+    static Display *display = [] {
         XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
         return XOpenDisplay(nullptr);
     }();
-    return d;
-}
-
-std::optional<QPoint> position(quint64 window)
-{
     XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display(), window, &attributes) || attributes.map_state != IsViewable)
+    if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable)
         return std::nullopt;
     int x = 0, y = 0;
     Window child;
-    XTranslateCoordinates(display(), window, DefaultRootWindow(display()), 0, 0, &x, &y, &child);
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
     return QPoint(x, y);
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QPoint>
 #include <QStringList>
-#include <QtGlobal>
 
 #include <optional>
 
