@@ -434,6 +434,8 @@ void MainWindowTest::sourceBoxFollowsTheListing()
         const auto modifiers = key == Qt::Key_V ? Qt::ControlModifier : random.bounded(3) ? Qt::NoModifier : Qt::ShiftModifier;
         QApplication::clipboard()->setText(QString("貼り付け\n").repeated(random.bounded(3)) + "x");
         QTest::keyClick(typed, key, modifiers);
+        if (key == Qt::Key_V)  // pasted whole, line breaks and all
+            QVERIFY2(typed->toPlainText().contains(QApplication::clipboard()->text()), qPrintable(typed->toPlainText()));
         COMPARE_LISTING(form.state.syuturyoku, rebuilt());
         QCoreApplication::processEvents();
         COMPARE_LISTING(source->toPlainText(), QString(form.state.syuturyoku).replace("\r\n", "\n").replace('\r', '\n'));
