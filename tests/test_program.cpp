@@ -86,11 +86,6 @@ private:
     QTemporaryDir folder;
 };
 
-// What Save writes for the title "ABC" in a fresh window.
-static const QByteArray M = "<qip.$>";
-static const QByteArray abcMemo = "ABC" + M + M + M + "0" + M + "1" + M + ("0" + M).repeated(9) + "0" + M + "1" + M +
-                                  ("0" + M).repeated(6) + M.repeated(31) + "\r\n";
-
 void ProgramTest::keptAtSignalOfferedAtNextStart()
 {
     QTemporaryDir home;

@@ -4,7 +4,9 @@
 
 namespace checks {
 
-QStringList piecesAtTags(const QString &html)
+// The listing cut before each tag, so that the first piece that differs can
+// be printed whole.
+static QStringList piecesAtTags(const QString &html)
 {
     static const QRegularExpression beforeTag("(?=<)");
     return html.split(beforeTag, Qt::SkipEmptyParts);

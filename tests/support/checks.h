@@ -3,14 +3,9 @@
 // Checks whose failures say what a seller would see differ, and a way for a
 // helper's failed check to end the test that called it.
 #include <QString>
-#include <QStringList>
 #include <QTest>
 
 namespace checks {
-
-// The listing cut before each tag, so that the first piece that differs can
-// be printed whole.
-QStringList piecesAtTags(const QString &html);
 
 // Nothing when the two are equal; otherwise the first piece that differs in
 // each, whole and readable, with the piece before it for context.

@@ -60,6 +60,11 @@ inline const auto answer = [](qint16 button) -> Step { return [=](FormFixture &f
 inline const auto choose = [](QString path) -> Step { return [=](FormFixture &f) { f.ui.fileNames << path; }; };
 }  // namespace steps
 
+// What Save writes for the title "ABC" in a fresh window.
+inline const QByteArray abcMemo = "ABC" + QByteArray("<qip.$>").repeated(3) + "0<qip.$>1<qip.$>" +
+                                  QByteArray("0<qip.$>").repeated(9) + "0<qip.$>1<qip.$>" + QByteArray("0<qip.$>").repeated(6) +
+                                  QByteArray("<qip.$>").repeated(31) + "\r\n";
+
 QByteArray contents(const QString &path);
 // Writes a file whole; false when it could not.
 bool put(const QString &path, const QByteArray &bytes);
