@@ -48,10 +48,11 @@ void PreviewWindowTest::showsOnceAndLinksLeave()
     QDesktopServices::setUrlHandler("https", this, "openOutside");
     const QUrl item("https://auction.example/item/1");
     QSignalSpy loaded(&window, &PreviewWindow::loaded);
-    // The page and each frame in it ask to load again at once, each in its own way.
+    // The page and each frame in it ask to load again at once, each in its own way; a picture it names is not there.
     window.showListing(
         "/listing/prev.html",
-        "<meta http-equiv=\"refresh\" content=\"0;url=prev.html\"><meta http-equiv=refresh content=0><a href=\"" +
+        "<meta http-equiv=\"refresh\" content=\"0;url=prev.html\"><meta http-equiv=refresh content=0><img src=\"none.jpg\"><a "
+        "href=\"" +
             item.toEncoded() +
             "\" style=\"display:block; height:1000px\">link</a><iframe srcdoc=\"<meta http-equiv=refresh "
             "content=0>中\"></iframe><IFRAME src=\"data:text/html,<meta http-equiv=refresh content=0>x\"></IFRAME><iframe\n"
