@@ -100,6 +100,9 @@ void MemoCommandsTest::messages_data()
     limit("20000 lines", QString("\r\n").repeated(19'998), "");
     limit("20001 lines", QString("\r\n").repeated(19'999), tooManyLines);
     limit("20001 lines, lone CRs", QString("\r").repeated(19'999), tooManyLines);
+    const QString fromBreak = dir.filePath("break first.qip");  // a file of another's making
+    QVERIFY(put(fromBreak, "\n" + QByteArray("\r\n").repeated(19'999)));
+    row("20001 lines from a line break", {}, {choose(fromBreak), Open}, {cannotOpen.arg(fromBreak, tooManyLines)}, {openDialog});
     const QString shortFile = "項目が足りません。ルミタファイルでないか、途中で切れています。";
     const QString notRegular = "通常のファイルではありません（フォルダー、パイプ、デバイスなど）。";
     const std::pair<const char *, QString> badFiles[] = {

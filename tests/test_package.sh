@@ -93,8 +93,8 @@ grep -q 'glob pattern="\*.qip"' "$prefix/share/mime/packages/rumita.xml" || fail
 # become the real program in its own folder (where it reads its pictures), on
 # the platform the user set, or through X where a Wayland desktop has XWayland.
 cd "$work"
-start() {  # QT_QPA_PLATFORM, and the plugin the program must load
-  PATH=$prefix/bin:$PATH QT_QPA_PLATFORM=$1 XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=rumita-none rumita >/dev/null 2>&1 &
+start() {  # QT_QPA_PLATFORM, the plugin the program must load, and DISPLAY
+  PATH=$prefix/bin:$PATH QT_QPA_PLATFORM=$1 DISPLAY=$3 XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=${3:+rumita-none} rumita >/dev/null 2>&1 &
   pid=$!
   for _ in $(seq 100); do grep -q "libq$2" "/proc/$pid/maps" 2>/dev/null && break; sleep 0.1; done
   exe=$(readlink "/proc/$pid/exe" || true)
@@ -105,8 +105,8 @@ start() {  # QT_QPA_PLATFORM, and the plugin the program must load
   kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
   kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
 }
-start offscreen offscreen
-[ -z "${DISPLAY:-}" ] || start "" xcb
+start offscreen offscreen ""  # a platform that needs no display
+[ -z "${DISPLAY:-}" ] || start "" xcb "$DISPLAY"
 
 # The command line: the usage on request (0) or after a mistake (2, to
 # stderr), and one line when there is no display to show the window on (1).
