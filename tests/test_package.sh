@@ -117,6 +117,8 @@ run --version; [ $status = 0 ] && grep -q '^ルミタ (rumita) [0-9]' "$work/out
 for args in --bogus "a.qip b.qip"; do
   run $args; [ $status = 2 ] && grep -q "$usage" "$work/err" || fail "rumita $args: status $status"
 done
-DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= run memo.qip
-[ $status = 1 ] && [ "$(wc -l <"$work/err")" = 1 ] || fail "without a display: status $status, $(cat "$work/err")"
+for platform in "" xcb:; do  # the toolkit's own or one with options
+  DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=$platform run memo.qip
+  [ $status = 1 ] && [ "$(wc -l <"$work/err")" = 1 ] || fail "without a display ($platform): status $status, $(cat "$work/err")"
+done
 echo "PASS: $(basename "$deb"), Depends: $depends; installed and started"
