@@ -29,6 +29,11 @@ void PreviewClient::show(const QString &path)
         emit failed(notShown + path + "\r\n" + error);
         return;
     }
+    // A program whose window the seller has just closed is on its way out
+    // and would drop the request: let it end, and start another.
+    readReports();
+    if (m_closedByUser)
+        close();
     if (!m_process) {
         m_process = new QProcess(this);
         m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
