@@ -29,11 +29,6 @@ void PreviewClient::show(const QString &path)
         emit failed(notShown + path + "\r\n" + error);
         return;
     }
-    // A program whose window the seller has just closed is on its way out
-    // and would drop the request: let it end, and start another.
-    readReports();
-    if (m_closedByUser)
-        close();
     if (!m_process) {
         m_process = new QProcess(this);
         m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -43,11 +38,13 @@ void PreviewClient::show(const QString &path)
             if (error == QProcess::FailedToStart)
                 ended();
         });
-        m_closedByUser = m_refusedAsRoot = false;
+        m_refusedAsRoot = false;
+        m_listingsSent = 0;
         m_process->start(m_program, {});
     }
     m_process->write(previewprotocol::encode(
         {false, m_mainWindow->frameGeometry(), m_mainWindow->size(), path, *bytes}));
+    ++m_listingsSent;
 }
 
 void PreviewClient::readReports()
@@ -60,8 +57,8 @@ void PreviewClient::readReports()
             emit loaded(line == "loaded");
         else if (line.startsWith("text "))
             emit pageText(QUrl::fromPercentEncoding(line.mid(5)));
-        else if (line == "closed")
-            m_closedByUser = true;
+        else if (line.startsWith("closed ") && line.mid(7).toLongLong() == m_listingsSent)
+            release();  // the seller closed the window, and no listing is on its way
         else if (line == "refused root")
             m_refusedAsRoot = true;
     }
@@ -76,8 +73,6 @@ void PreviewClient::ended()
     m_process->disconnect(this);
     m_process->deleteLater();
     m_process = nullptr;
-    if (m_closedByUser)
-        return;
     if (m_refusedAsRoot)
         emit failed(notShown +
                     "ブラウザーのサンドボックスは管理者 (root) の権限では動きません。\r\n"
@@ -96,14 +91,20 @@ void PreviewClient::requestPageText()
 
 void PreviewClient::close()
 {
-    if (!m_process)
-        return;
-    QProcess *process = std::exchange(m_process, nullptr);
-    process->disconnect(this);
-    // The end of its input ends the preview program; one that does not
-    // answer is ended all the same.
-    process->closeWriteChannel();
-    if (!process->waitForFinished(3000))
+    QProcess *process = release();
+    // One that does not answer is ended all the same.
+    if (process && !process->waitForFinished(3000))
         process->kill(), process->waitForFinished(1000);
-    process->deleteLater();
+}
+
+QProcess *PreviewClient::release()
+{
+    QProcess *process = std::exchange(m_process, nullptr);
+    if (!process)
+        return nullptr;
+    process->disconnect(this);
+    // The end of its input ends the preview program.
+    process->closeWriteChannel();
+    connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return process;
 }

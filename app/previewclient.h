@@ -9,8 +9,8 @@ class QWidget;
 // The main program's side of the preview: starts the preview program (beside
 // the main program, in its folder) at the first preview, hands it each
 // listing, and ends it with the main window. When the preview program cannot
-// start, or ends without the user closing its window, the main window is
-// left as it was and the seller is told; the next preview starts it again.
+// start, or ends on its own, the main window is left as it was and the
+// seller is told; the next preview starts it again.
 class PreviewClient : public QObject {
     Q_OBJECT
 public:
@@ -39,9 +39,12 @@ signals:
 private:
     void readReports();
     void ended();
+    // Lets the preview program end, without waiting; the process, or null.
+    QProcess *release();
 
     QString m_program;
     QWidget *m_mainWindow;
     QProcess *m_process = nullptr;
-    bool m_closedByUser = false, m_refusedAsRoot = false;
+    bool m_refusedAsRoot = false;
+    qint64 m_listingsSent = 0;  // to the running preview program
 };

@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
     }
     PreviewWindow::prepareApplication();
     QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);  // the main program says when
     applyAppearance(app);
     translateToolkitIntoJapanese(app);
     PreviewSession session;

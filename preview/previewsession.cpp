@@ -37,7 +37,7 @@ void PreviewSession::readInput()
     m_reader.append(QByteArray(buffer, got));
     while (const auto request = m_reader.next())
         if (!request->textWanted)
-            show(*request);
+            ++m_listingsRead, show(*request);
         else if (m_window)
             m_window->browser()->page()->toPlainText(
                 [](const QString &text) { say("text " + QUrl::toPercentEncoding(text)); });
@@ -73,14 +73,15 @@ void PreviewSession::show(const previewprotocol::Request &request)
                 say("window " + QByteArray::number(m_reportedWindow = id));
             say(ok ? "loaded" : "failed");
         });
-        connect(m_window.get(), &PreviewWindow::navigationDecided, this,
-                [](bool accepted, bool mainFrame, const QUrl &url) {
-                    say(QByteArray("navigation ") + (accepted ? "accepted " : "refused ") +
-                        (mainFrame ? "main " : "frame ") + url.toEncoded());
-                });
-        connect(m_window.get(), &PreviewWindow::closed, this, [] {
-            say("closed");
-            QApplication::quit();
+        // Closed by the seller, the window goes, and the main program is told
+        // how many listings had come by then. This program does not end on its
+        // own: a listing already on its way would be lost. The main program
+        // ends it when none is, and otherwise this one opens a new window.
+        connect(m_window.get(), &PreviewWindow::closed, this, [this] {
+            m_window->disconnect(this);  // a load it finishes now is nobody's
+            m_window.release()->deleteLater();
+            m_reportedWindow = 0;
+            say("closed " + QByteArray::number(m_listingsRead));
         });
         m_window->show();
     }

@@ -27,4 +27,5 @@ private:
     previewprotocol::RequestReader m_reader;
     std::unique_ptr<PreviewWindow> m_window;
     WId m_reportedWindow = 0;
+    qint64 m_listingsRead = 0;
 };

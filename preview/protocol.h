@@ -20,8 +20,8 @@
 //                    whenever it changed
 //   loaded / failed  the listing has loaded, or could not be
 //   text TEXT        the text the page shows (percent-encoded)
-//   navigation accepted|refused main|frame URL   what the page tried to load
-//   closed           the user closed the window; the program ends
+//   closed N         the user closed the window after N listings had come;
+//                    the program stays, for a listing that may be on its way
 //   refused root     the browser engine cannot run as the administrator
 //                    without its sandbox switch; the program ends
 namespace previewprotocol {
