@@ -622,8 +622,8 @@ void MainWindowTest::previewSurvivesItsProgram()
         QVERIFY(previewAndWait(other, 30000));
         QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 30000);
         QCOMPARE(loaded[0][0].toBool(), true);
-        QTRY_COMPARE(x11window::position(windows.value(0).value(0).value<quint64>()),
-                     window->frameGeometry().topRight() + QPoint(1, 0));
+        const quint64 shownWindow = windows.value(0).value(0).value<quint64>();
+        QTRY_COMPARE(x11window::position(shownWindow), window->frameGeometry().topRight() + QPoint(1, 0));
         preview.requestPageText(), other.desktop().preview().requestPageText();
         QTRY_COMPARE(text.size(), 1);
         QTRY_COMPARE(otherText.size(), 1);
@@ -633,7 +633,6 @@ void MainWindowTest::previewSurvivesItsProgram()
         QVERIFY2(!page.contains("ran"), qPrintable(page));
         QVERIFY2(otherText[0][0].toString().contains("二つ目の題名"), qPrintable(otherText[0][0].toString()));
         // Moved by the seller, the window stays where it was put, and the next preview loads in it.
-        const quint64 shownWindow = windows[0][0].value<quint64>();
         x11window::xdotool({"windowmove", "--sync", QString::number(shownWindow), "40", "50"});
         click("Command3");
         QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 2, 30000);
