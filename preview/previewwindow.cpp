@@ -85,19 +85,11 @@ protected:
     {
     }
 
-    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
-    {
-        const bool accepted = accepts(url, type, isMainFrame);
-        emit m_window->navigationDecided(accepted, isMainFrame, url);
-        return accepted;
-    }
-
-private:
     // Every frame loads once per preview: the listing itself, then the frames
     // inside it while it loads. A refresh or redirect of any of them would
     // otherwise load it again and again, for as long as the window is open.
     // A link leaves for the desktop's browser.
-    bool accepts(const QUrl &url, NavigationType type, bool isMainFrame)
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
         if (type == NavigationTypeLinkClicked) {
             openOutside(url);
@@ -111,6 +103,7 @@ private:
         return m_loading && type != NavigationTypeRedirect && type != NavigationTypeReload;
     }
 
+private:
     PreviewWindow *m_window;
     QString m_listingPath;
     bool m_loadRequested = false, m_loading = false;

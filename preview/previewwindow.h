@@ -22,8 +22,6 @@ public:
 
 signals:
     void loaded(bool ok);
-    // Every navigation the page asked for, and whether it was let through.
-    void navigationDecided(bool accepted, bool mainFrame, const QUrl &url);
     void closed();
 
 protected:
